@@ -1,0 +1,57 @@
+#include "app/page_factory.h"
+
+#include <QVBoxLayout>
+
+#include "app/tab_sheet.h"
+#include "common/catalogue.h"
+#include "presentation/page_style.h"
+#include "presentation/placeholder_page.h"
+#include "tools/pages/geo_distance_page.h"
+#include "tools/pages/sludge_page.h"
+
+namespace qelvo::ui {
+namespace {
+
+QWidget* createTabContainer(const PageSlot& slot, QWidget* parent)
+{
+    auto* container = new QWidget(parent);
+    paintBackground(container, kPageColour);
+    auto* sheet = new TabSheet(container);
+    for (const auto& tab : slot.tabs)
+        sheet->addForm(new PlaceholderPage(QString::fromStdString(slot.name + " — " + tab.title)),
+                       QString::fromStdString(tab.title));
+    auto* layout = new QVBoxLayout(container);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(sheet);
+    return container;
+}
+
+}  // namespace
+
+QWidget* createPage(int slot, QWidget* parent)
+{
+    switch (slot) {
+    case 21: return createSludgePage(parent);
+    case 30: return createGeoDistancePage(parent);
+    default: break;
+    }
+    const PageSlot& info = pageSlot(slot);
+    if (!info.tabs.empty()) return createTabContainer(info, parent);
+    return new PlaceholderPage(QString::fromStdString(info.name), parent);
+}
+
+}  // namespace qelvo::ui
+
+namespace qelvo::ui {
+
+QWidget* createDecibelCalculatorWindow(QWidget* parent)
+{
+    auto* window = new PlaceholderPage(QString::fromStdString(menuLabel(kDecibelCalculatorCommand)), parent);
+    window->setWindowFlag(Qt::Window);
+    window->setWindowTitle(QString::fromStdString(menuLabel(kDecibelCalculatorCommand)));
+    paintBackground(window, kToolWindowColour);
+    window->resize(300, 120);
+    return window;
+}
+
+}  // namespace qelvo::ui

@@ -1,0 +1,142 @@
+#include "cli/cli.h"
+
+#include <nlohmann/json.hpp>
+#include <ostream>
+
+#include "common/registry.h"
+
+namespace qelvo::cli {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+const char* kUsage =
+    "用法：\n"
+    "  qelvo-calc list                            列出全部计算功能（编号<Tab>名称）\n"
+    "  qelvo-calc inputs ID                       列出输入项：键、名称、类型、默认值\n"
+    "  qelvo-calc run ID [键=值 ...] [--json]      计算并输出结果\n";
+
+int usage(std::ostream& err, const std::string& problem)
+{
+    if (!problem.empty()) err << "qelvo-calc: " << problem << "\n";
+    err << kUsage;
+    return kExitUsage;
+}
+
+const Calculator* lookUp(const std::string& id, std::ostream& err)
+{
+    const Calculator* calc = findCalculator(id);
+    if (!calc) err << "qelvo-calc: 没有编号为 " << id << " 的计算功能（qelvo-calc list 列出全部）\n";
+    return calc;
+}
+
+int listCalculators(std::ostream& out)
+{
+    for (const auto& calc : calculators()) out << calc.id << '\t' << calc.label << '\n';
+    return kExitOk;
+}
+
+int listInputs(const Calculator& calc, std::ostream& out)
+{
+    for (const auto& input : calc.inputs) {
+        out << input.spec.key << '\t' << input.spec.fullLabel() << '\t' << fieldKindName(input.spec.kind) << '\t'
+            << input.defaultText;
+        if (!input.spec.choices.empty()) {
+            out << "\t(";
+            for (std::size_t i = 0; i < input.spec.choices.size(); ++i)
+                out << (i ? ", " : "") << i << '=' << input.spec.choices[i];
+            out << ')';
+        }
+        out << '\n';
+    }
+    return kExitOk;
+}
+
+void printTable(const Table& table, std::ostream& out)
+{
+    auto line = [&](const std::vector<std::string>& cells) {
+        for (std::size_t i = 0; i < cells.size(); ++i) out << (i ? "\t" : "") << cells[i];
+        out << '\n';
+    };
+    if (!table.columns.empty()) line(table.columns);
+    for (const auto& row : table.rows) line(row);
+}
+
+Json toJson(const std::string& id, const Report& report)
+{
+    Json fields = Json::object();
+    for (const auto& [key, value] : report.fields) fields[key] = value;
+    Json tables = Json::array();
+    for (const auto& t : report.tables)
+        tables.push_back({{"name", t.name}, {"columns", t.columns}, {"rows", t.rows}});
+    return {{"id", id}, {"fields", fields}, {"text", report.text}, {"tables", tables},
+            {"messages", report.messages}};
+}
+
+int run(const Calculator& calc, const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    bool json = false;
+    Assignments values;
+    for (const auto& arg : args) {
+        if (arg == "--json") {
+            json = true;
+            continue;
+        }
+        const auto eq = arg.find('=');
+        if (eq == std::string::npos || eq == 0) return usage(err, "参数应写成 键=值：" + arg);
+        values.emplace_back(arg.substr(0, eq), arg.substr(eq + 1));
+    }
+
+    RunOutcome outcome = calc.run(values);
+    switch (outcome.status) {
+    case RunOutcome::Status::BadInput:
+        err << "qelvo-calc: " << outcome.problem << "\n";
+        return kExitUsage;
+    case RunOutcome::Status::Refused:
+        err << outcome.refusal.message << "\n";
+        if (json) {
+            Report report;
+            report.messages.push_back(outcome.refusal.message);
+            out << toJson(calc.id, report).dump(2) << '\n';
+        }
+        return kExitRefused;
+    case RunOutcome::Status::Ok:
+        break;
+    }
+
+    const Report& report = outcome.report;
+    if (json) {
+        out << toJson(calc.id, report).dump(2) << '\n';
+        return kExitOk;
+    }
+    for (const auto& message : report.messages) out << message << '\n';
+    if (!report.text.empty()) {
+        out << report.text;
+        if (report.text.back() != '\n') out << '\n';
+    }
+    for (const auto& [key, value] : report.fields) out << key << '=' << value << '\n';
+    for (const auto& table : report.tables) printTable(table, out);
+    return kExitOk;
+}
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.empty()) return usage(err, "");
+    const std::string& command = args[0];
+    if (command == "-h" || command == "--help" || command == "help") {
+        out << kUsage;
+        return kExitOk;
+    }
+    if (command == "list" && args.size() == 1) return listCalculators(out);
+    if ((command == "inputs" && args.size() == 2) || (command == "run" && args.size() >= 2)) {
+        const Calculator* calc = lookUp(args[1], err);
+        if (!calc) return kExitUsage;
+        if (command == "inputs") return listInputs(*calc, out);
+        return run(*calc, {args.begin() + 2, args.end()}, out, err);
+    }
+    return usage(err, "无法识别的命令：" + command);
+}
+
+}  // namespace qelvo::cli

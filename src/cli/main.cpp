@@ -1,0 +1,9 @@
+#include <iostream>
+
+#include "cli/cli.h"
+
+int main(int argc, char** argv)
+{
+    std::ios::sync_with_stdio(false);
+    return qelvo::cli::runCli({argv + 1, argv + argc}, std::cout, std::cerr);
+}

@@ -1,0 +1,142 @@
+// Input and result fields of a calculator, declared once and used by the page, the command
+// line and the registry.
+//
+// A field ties a key (command line), a label (page and command line) and a display kind to
+// one member of a model's input or result struct. Reading a text into a member and showing
+// a member as text go through here, so a page and the command line can never disagree.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "common/number_format.h"
+#include "common/number_parse.h"
+
+namespace qelvo {
+
+enum class FieldKind {
+    Single,   // single-precision number, shown "%g"
+    Double,   // double-precision number, shown "%.15g"
+    Integer,  // whole number, shown "%d"
+    Text,     // text as is
+    Choice,   // index of a radio button or list item, from 0
+    Check,    // check box, 0 or 1
+};
+
+const char* fieldKindName(FieldKind kind);
+
+struct FieldSpec {
+    std::string key;
+    std::string label;
+    FieldKind kind = FieldKind::Single;
+    std::string row;                   // a shared row heading ("第一点："), or empty
+    std::vector<std::string> choices;  // the items of a Choice field
+
+    // The label with its row heading, for places that show one field alone.
+    std::string fullLabel() const { return row + label; }
+};
+
+template <class S>
+using MemberRef = std::variant<float S::*, double S::*, int S::*, std::string S::*>;
+
+template <class S>
+struct Field {
+    FieldSpec spec;
+    MemberRef<S> member;
+};
+
+template <class S>
+using Fields = std::vector<Field<S>>;
+
+// The kind follows from the member type; an int member is a whole number unless it names
+// choices (Choice) or is declared a Check.
+template <class S>
+Field<S> field(std::string key, std::string label, float S::*m, std::string row = {})
+{
+    return {{std::move(key), std::move(label), FieldKind::Single, std::move(row), {}}, m};
+}
+template <class S>
+Field<S> field(std::string key, std::string label, double S::*m, std::string row = {})
+{
+    return {{std::move(key), std::move(label), FieldKind::Double, std::move(row), {}}, m};
+}
+template <class S>
+Field<S> field(std::string key, std::string label, int S::*m, std::string row = {})
+{
+    return {{std::move(key), std::move(label), FieldKind::Integer, std::move(row), {}}, m};
+}
+template <class S>
+Field<S> field(std::string key, std::string label, std::string S::*m, std::string row = {})
+{
+    return {{std::move(key), std::move(label), FieldKind::Text, std::move(row), {}}, m};
+}
+template <class S>
+Field<S> choiceField(std::string key, std::string label, int S::*m, std::vector<std::string> choices)
+{
+    return {{std::move(key), std::move(label), FieldKind::Choice, {}, std::move(choices)}, m};
+}
+template <class S>
+Field<S> checkField(std::string key, std::string label, int S::*m)
+{
+    return {{std::move(key), std::move(label), FieldKind::Check, {}, {}}, m};
+}
+
+// The member's value in the field's display form.
+template <class S>
+std::string displayText(const S& s, const Field<S>& f)
+{
+    return std::visit(
+        [&](auto m) -> std::string {
+            using T = std::remove_cvref_t<decltype(s.*m)>;
+            if constexpr (std::is_same_v<T, float>) return formatSingle(s.*m);
+            else if constexpr (std::is_same_v<T, double>) return formatDouble(s.*m);
+            else if constexpr (std::is_same_v<T, int>) return std::to_string(s.*m);
+            else return s.*m;
+        },
+        f.member);
+}
+
+// Stores a text typed for the field; false, and the member unchanged, when the text is not
+// a value of the field's kind (not a number, a choice out of range, a check not 0 or 1).
+template <class S>
+bool assignText(S& s, const Field<S>& f, std::string_view text)
+{
+    return std::visit(
+        [&](auto m) -> bool {
+            using T = std::remove_cvref_t<decltype(s.*m)>;
+            if constexpr (std::is_same_v<T, float>) {
+                const auto v = parseSingle(text);
+                if (v) s.*m = *v;
+                return v.has_value();
+            } else if constexpr (std::is_same_v<T, double>) {
+                const auto v = parseDouble(text);
+                if (v) s.*m = *v;
+                return v.has_value();
+            } else if constexpr (std::is_same_v<T, int>) {
+                auto v = parseInteger(text);
+                if (!v && f.spec.kind == FieldKind::Choice) {
+                    for (std::size_t i = 0; i < f.spec.choices.size(); ++i)
+                        if (f.spec.choices[i] == text) v = static_cast<int>(i);
+                }
+                if (v && f.spec.kind == FieldKind::Choice
+                    && (*v < 0 || *v >= static_cast<int>(f.spec.choices.size())))
+                    v.reset();
+                if (v && f.spec.kind == FieldKind::Check && *v != 0 && *v != 1) v.reset();
+                if (v) s.*m = *v;
+                return v.has_value();
+            } else {
+                s.*m = std::string(text);
+                return true;
+            }
+        },
+        f.member);
+}
+
+}  // namespace qelvo
+
+namespace qelvo {
+// "一个数" / "一个整数" ...: what a field of this kind expects, for messages.
+const char* kindNoun(FieldKind kind);
+}  // namespace qelvo

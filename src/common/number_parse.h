@@ -1,0 +1,21 @@
+// Reading numbers typed into fields (pages and command line alike).
+//
+// A field holds a decimal number: blanks and tabs around it, an optional sign, digits with
+// an optional point, an optional exponent, and nothing else. A value of zero counts only
+// when the text starts with the digit 0, so "", "-0" and ".5e-400" are not numbers.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace qelvo {
+
+std::optional<double> parseDouble(std::string_view text);
+
+// As parseDouble, and the value must fit a float; the result is rounded to float.
+std::optional<float> parseSingle(std::string_view text);
+
+// A signed decimal integer that fits 32 bits, blanks and tabs around it.
+std::optional<int> parseInteger(std::string_view text);
+
+}  // namespace qelvo

@@ -1,0 +1,24 @@
+#include "common/registry.h"
+
+#include "tools/geo_distance.h"
+#include "tools/sludge.h"
+
+namespace qelvo {
+
+const std::vector<Calculator>& calculators()
+{
+    static const std::vector<Calculator> all = {
+        eraseTypes(tools::sludgeCalculator()),
+        eraseTypes(tools::geoDistanceCalculator()),
+    };
+    return all;
+}
+
+const Calculator* findCalculator(std::string_view id)
+{
+    for (const auto& calc : calculators())
+        if (calc.id == id) return &calc;
+    return nullptr;
+}
+
+}  // namespace qelvo

@@ -1,0 +1,41 @@
+#include "presentation/messages.h"
+
+#include <QDialog>
+#include <QMessageBox>
+
+namespace qelvo::ui {
+namespace {
+MessageHandler& messageHandler()
+{
+    static MessageHandler handler;
+    return handler;
+}
+ModalHandler& modalHandler()
+{
+    static ModalHandler handler;
+    return handler;
+}
+}  // namespace
+
+void showMessage(QWidget* parent, const QString& text, const QString& caption)
+{
+    const Message message{text, caption.isEmpty() ? kProgramTitle : caption};
+    if (messageHandler()) {
+        messageHandler()(parent, message);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, message.caption, message.text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+int execModal(QDialog& dialog)
+{
+    if (modalHandler()) return modalHandler()(dialog);
+    return dialog.exec();
+}
+
+MessageHandler setMessageHandler(MessageHandler handler) { return std::exchange(messageHandler(), std::move(handler)); }
+
+ModalHandler setModalHandler(ModalHandler handler) { return std::exchange(modalHandler(), std::move(handler)); }
+
+}  // namespace qelvo::ui

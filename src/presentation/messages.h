@@ -1,0 +1,40 @@
+// Seams for everything modal a page does: message boxes and modal windows.
+//
+// Pages never call QMessageBox or QDialog::exec directly. In the program these show real
+// modal windows; tests install handlers that record the message or drive the window.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+namespace qelvo::ui {
+
+// The program's title, the caption of every message box unless a message names its own.
+inline const QString kProgramTitle = QStringLiteral("Qelvo环评计算");
+
+// The standard requests for a number, shown when a field's text is not one.
+inline const QString kNotANumber = QStringLiteral("请输入一个数字。");
+inline const QString kNotAnInteger = QStringLiteral("请输入一个整数。");
+
+struct Message {
+    QString text;
+    QString caption;
+};
+
+using MessageHandler = std::function<void(QWidget* parent, const Message&)>;
+using ModalHandler = std::function<int(QDialog&)>;
+
+// A modal box with one OK button; an empty caption means the program's title.
+void showMessage(QWidget* parent, const QString& text, const QString& caption = {});
+
+// Runs a modal window and returns its result code.
+int execModal(QDialog& dialog);
+
+// Each returns the handler it replaces; an empty handler restores the real behaviour.
+MessageHandler setMessageHandler(MessageHandler handler);
+ModalHandler setModalHandler(ModalHandler handler);
+
+}  // namespace qelvo::ui

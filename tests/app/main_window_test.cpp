@@ -1,0 +1,308 @@
+// The main window, its catalogue and its page host, driven through the real widgets.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QRegularExpression>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTest>
+
+#include "../support/ui_seams.h"
+#include "app/clock_label.h"
+#include "app/closing_animation.h"
+#include "app/link_label.h"
+#include "app/main_window.h"
+#include "app/tab_sheet.h"
+#include "presentation/placeholder_page.h"
+
+namespace qelvo::ui {
+namespace {
+
+using testing::InterceptModals;
+using testing::RecordDesktop;
+
+int visiblePages(const MainWindow& w)
+{
+    int n = 0;
+    for (int slot = 1; slot <= kSlotCount; ++slot) n += w.page(slot)->isVisibleTo(&w) ? 1 : 0;
+    return n;
+}
+
+TEST(MainWindow, StartsWithEveryPageCreatedAndSlotOneShown)
+{
+    MainWindow w;
+    EXPECT_EQ(w.windowTitle(), "Qelvo环评计算");
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        ASSERT_NE(w.page(slot), nullptr);
+        EXPECT_EQ(w.page(slot)->parentWidget(), &w);
+        EXPECT_EQ(w.page(slot)->geometry(), w.pageHostRect());
+    }
+    EXPECT_EQ(w.currentSlot(), 1);
+    EXPECT_EQ(visiblePages(w), 1);
+    EXPECT_TRUE(w.page(1)->isVisibleTo(&w));
+}
+
+TEST(MainWindow, ShowPageFallsBackToSlotOne)
+{
+    MainWindow w;
+    for (int slot : {5, 0, 39, -1}) {
+        w.showPage(30);
+        w.showPage(slot);
+        EXPECT_EQ(w.currentSlot(), slot == 5 ? 5 : 1);
+        EXPECT_EQ(visiblePages(w), 1);
+    }
+}
+
+TEST(MainWindow, EveryMenuEntryReachesItsSlot)
+{
+    MainWindow w;
+    for (const auto& menu : categoryMenus()) {
+        QPushButton* b = w.button(menu.buttonId);
+        ASSERT_NE(b, nullptr);
+        EXPECT_EQ(b->text().toStdString(), menu.buttonText);
+        EXPECT_EQ(b->isVisibleTo(&w), menu.shown);
+        EXPECT_EQ(b->menu(), w.categoryMenu(menu.buttonId));
+        const auto actions = w.categoryMenu(menu.buttonId)->actions();
+        ASSERT_EQ(actions.size(), static_cast<qsizetype>(menu.entries.size()));
+        for (std::size_t i = 0; i < menu.entries.size(); ++i) {
+            const MenuEntry& e = menu.entries[i];
+            EXPECT_EQ(actions[i]->isSeparator(), e.isSeparator());
+            if (e.isSeparator() || e.slot == 0) continue;
+            EXPECT_EQ(actions[i]->text().toStdString(), e.label);
+            w.showPage(1);
+            actions[i]->trigger();
+            EXPECT_EQ(w.currentSlot(), e.slot) << e.label;
+            EXPECT_EQ(visiblePages(w), 1);
+        }
+    }
+}
+
+TEST(MainWindow, NoVisibleControlLeadsToSlots19And26)
+{
+    MainWindow w;
+    for (const auto& menu : categoryMenus()) {
+        if (!w.button(menu.buttonId)->isVisibleTo(&w)) continue;
+        for (QAction* a : w.categoryMenu(menu.buttonId)->actions()) {
+            w.showPage(1);
+            a->trigger();
+            EXPECT_NE(w.currentSlot(), 19);
+            EXPECT_NE(w.currentSlot(), 26);
+        }
+    }
+}
+
+TEST(MainWindow, PagesKeepTheirInputsAndResultsAcrossShowPage)
+{
+    MainWindow w;
+    w.commandAction(32806)->trigger();  // 沉淀池污泥量计算
+    auto* q = w.page(21)->findChild<QLineEdit*>("Q");
+    q->setText("100");
+    w.page(21)->findChild<QPushButton*>()->click();
+    const QString v = w.page(21)->findChild<QLineEdit*>("V")->text();
+    EXPECT_EQ(v, "0.075");
+    w.commandAction(32820)->trigger();
+    EXPECT_EQ(w.currentSlot(), 30);
+    w.commandAction(32806)->trigger();  // again, and once more while it is visible
+    w.commandAction(32806)->trigger();
+    EXPECT_EQ(q->text(), "100");
+    EXPECT_EQ(w.page(21)->findChild<QLineEdit*>("V")->text(), v);
+}
+
+TEST(MainWindow, DecibelCalculatorOpensFreshEachTime)
+{
+    MainWindow w;
+    w.commandAction(kDecibelCalculatorCommand)->trigger();
+    QPointer<QWidget> first = w.decibelCalculator();
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(w.currentSlot(), 1);  // the page host is not touched
+    w.commandAction(kDecibelCalculatorCommand)->trigger();
+    EXPECT_TRUE(first.isNull());
+    ASSERT_TRUE(w.decibelCalculator());
+    EXPECT_TRUE(w.decibelCalculator()->isVisible());
+}
+
+TEST(MainWindow, TabContainersSwitchFormsByClickAndKeepThem)
+{
+    MainWindow w;
+    w.show();
+    int containers = 0;
+    for (const auto& slot : pageSlots()) {
+        auto* sheet = w.page(slot.slot)->findChild<TabSheet*>();
+        if (slot.tabs.empty()) {
+            EXPECT_EQ(sheet, nullptr);
+            continue;
+        }
+        ++containers;
+        ASSERT_NE(sheet, nullptr) << slot.slot;
+        ASSERT_EQ(sheet->count(), static_cast<int>(slot.tabs.size()));
+        for (int i = 0; i < sheet->count(); ++i) EXPECT_EQ(sheet->tabText(i).toStdString(), slot.tabs[i].title);
+        EXPECT_EQ(sheet->currentIndex(), 0);
+        w.showPage(slot.slot);
+        QWidget* first = sheet->widget(0);
+        QTest::mouseClick(sheet->tabBar(), Qt::LeftButton, {}, sheet->tabBar()->tabRect(1).center());
+        EXPECT_EQ(sheet->currentIndex(), 1);
+        EXPECT_TRUE(sheet->widget(1)->isVisible());
+        EXPECT_FALSE(first->isVisible());
+        QTest::mouseClick(sheet->tabBar(), Qt::LeftButton, {}, sheet->tabBar()->tabRect(0).center());
+        EXPECT_EQ(sheet->widget(0), first);
+        EXPECT_TRUE(first->isVisible());
+    }
+    EXPECT_EQ(containers, 5);
+}
+
+TEST(TabSheet, RefusesASeventeenthForm)
+{
+    TabSheet sheet;
+    for (int i = 0; i < TabSheet::kMaxForms; ++i) EXPECT_TRUE(sheet.addForm(new QWidget, QString::number(i)));
+    auto* extra = new QWidget;
+    EXPECT_FALSE(sheet.addForm(extra, "17"));
+    EXPECT_EQ(sheet.count(), 16);
+    delete extra;
+}
+
+TEST(MainWindow, PlaceholdersNameTheirCalculator)
+{
+    MainWindow w;
+    auto* placeholder = qobject_cast<PlaceholderPage*>(w.page(23));
+    ASSERT_NE(placeholder, nullptr);
+    bool named = false, honest = false;
+    for (auto* label : placeholder->findChildren<QLabel*>()) honest |= label->text() == kNotYetProvided;
+    for (auto* box : placeholder->findChildren<QGroupBox*>()) named |= box->title() == "二维稳态混合模式";
+    EXPECT_TRUE(named);
+    EXPECT_TRUE(honest);
+    EXPECT_EQ(qobject_cast<PlaceholderPage*>(w.page(21)), nullptr);  // built: the sludge page
+}
+
+TEST(MainWindow, AboutBoxFromButtonAndContextMenu)
+{
+    MainWindow w;
+    QStringList lines;
+    InterceptModals modals([&](QDialog& d) {
+        for (auto* label : d.findChildren<QLabel*>()) lines << label->text();
+        return 0;
+    });
+    w.button(1006)->click();
+    ASSERT_EQ(modals.titles.size(), 1);
+    EXPECT_TRUE(lines.contains("Qelvo 1.6.2.1"));
+    w.openAbout();
+    EXPECT_EQ(modals.titles.size(), 2);
+}
+
+TEST(MainWindow, UpdaterStartsOnlyWhenPresent)
+{
+    RecordDesktop desktop;
+    MainWindow w;
+    const QString updater = QCoreApplication::applicationDirPath() + "/update";
+    QFile::remove(updater);
+    w.button(1007)->click();
+    EXPECT_TRUE(desktop.programs.isEmpty());
+
+    QFile file(updater);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("#!/bin/sh\n");
+    file.close();
+    file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+    w.button(1007)->click();
+    QFile::remove(updater);
+    EXPECT_EQ(desktop.programs, QStringList{updater});
+}
+
+TEST(MainWindow, AlwaysOnTopTogglesWithoutMoving)
+{
+    MainWindow w;
+    w.show();
+    w.move(40, 30);
+    const QPoint before = w.pos();
+    w.topmostBox()->setChecked(true);
+    EXPECT_TRUE(w.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(w.pos(), before);
+    w.topmostBox()->setChecked(false);
+    EXPECT_FALSE(w.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(w.pos(), before);
+}
+
+TEST(MainWindow, EscEndsAtOnce)
+{
+    MainWindow w;
+    w.show();
+    QSignalSpy ended(&w, &MainWindow::ended);
+    QTest::keyClick(w.page(1), Qt::Key_Escape);
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_FALSE(w.closingAnimation()->running());
+}
+
+TEST(MainWindow, TitleBarCloseShrinksTheWindowToTheEnd)
+{
+    MainWindow w;
+    w.show();
+    QSignalSpy ended(&w, &MainWindow::ended);
+    w.close();
+    EXPECT_TRUE(w.isVisible());  // not yet: the animation runs
+    ASSERT_TRUE(w.closingAnimation()->running());
+    QSize last = w.size();
+    int ticks = 0;
+    while (w.closingAnimation()->step()) {
+        ASSERT_LT(++ticks, 100);
+        EXPECT_TRUE(w.size().width() < last.width() || w.size().height() < last.height());
+        last = w.size();
+    }
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST(ClosingAnimation, EndsWhereTheWindowWillNotShrink)
+{
+    QWidget window;
+    window.resize(300, 200);
+    window.show();
+    int finished = 0;
+    ClosingAnimation animation(&window, [&] { ++finished; });
+    animation.start();
+    window.setMinimumSize(250, 180);  // as a window manager that refuses small sizes
+    int ticks = 0;
+    while (animation.step()) ASSERT_LT(++ticks, 100);
+    EXPECT_EQ(finished, 1);
+    EXPECT_FALSE(animation.running());
+}
+
+TEST(MainWindow, ClockLineAndLinkLabel)
+{
+    RecordDesktop desktop;
+    MainWindow w;
+    w.show();
+    const QRegularExpression format("^现在时间 \\d\\d:\\d\\d:\\d\\d$");
+    EXPECT_TRUE(format.match(w.clock()->text()).hasMatch()) << w.clock()->text().toStdString();
+    EXPECT_EQ(w.clock()->colour(), QColor(249, 6, 240));
+    const bool flash = w.clock()->flashOn();
+    w.clock()->tick();
+    EXPECT_TRUE(format.match(w.clock()->text()).hasMatch());
+    EXPECT_NE(w.clock()->flashOn(), flash);
+
+    QLabel* link = nullptr;
+    for (auto* label : w.findChildren<QLabel*>())
+        if (label->text() == kUpdateLinkText) link = label;
+    ASSERT_NE(link, nullptr);
+    QTest::mouseClick(link, Qt::LeftButton);
+    ASSERT_EQ(desktop.urls.size(), 1u);
+    EXPECT_EQ(desktop.urls[0].toString(), kUpdateUrl);
+}
+
+TEST(ClockLabel, ColourComesFromThreeRandomNumbersBlueFirst)
+{
+    // blue = (−r1) mod 256, green = (−r2) mod 256, red = (−r3) mod 256
+    EXPECT_EQ(clockColour(1, 2, 3), QColor(253, 254, 255));
+    EXPECT_EQ(clockColour(0, 256, 0x7fff), QColor(1, 0, 0));
+    EXPECT_EQ(clockColour(41, 18467, 6334), QColor(0x100 - (6334 & 0xff), 0x100 - (18467 & 0xff), 0x100 - 41));
+}
+
+}  // namespace
+}  // namespace qelvo::ui

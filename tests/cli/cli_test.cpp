@@ -1,0 +1,102 @@
+#include "cli/cli.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "common/registry.h"
+
+namespace qelvo::cli {
+namespace {
+
+struct Outcome {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+Outcome cli(std::vector<std::string> args)
+{
+    std::ostringstream out, err;
+    const int code = runCli(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+TEST(Cli, ListsEveryCalculatorWithItsMenuLabel)
+{
+    const Outcome r = cli({"list"});
+    EXPECT_EQ(r.code, kExitOk);
+    EXPECT_NE(r.out.find("tools.geo_distance\t两点经纬度算距离\n"), std::string::npos);
+    EXPECT_NE(r.out.find("solid.sludge\t沉淀池污泥量计算\n"), std::string::npos);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), static_cast<long>(calculators().size()));
+}
+
+TEST(Cli, InputsShowKeyLabelKindAndDefault)
+{
+    const Outcome r = cli({"inputs", "solid.sludge"});
+    EXPECT_EQ(r.code, kExitOk);
+    EXPECT_EQ(r.out,
+              "Q\t污水流量 Q [m^3/d]\tsingle\t50\n"
+              "C\t进水悬浮物浓度 C [mg/L]\tsingle\t300\n"
+              "eta\t去除率 η [%]\tsingle\t60\n"
+              "P\t污泥含水率 P [%]\tsingle\t20\n"
+              "rho\t沉淀污泥密度  ρ [t/m^3]\tsingle\t300\n");
+    EXPECT_NE(cli({"inputs", "tools.geo_distance"}).out.find("lon1\t第一点：东经[度]\tdouble\t120.9532\n"),
+              std::string::npos);
+}
+
+TEST(Cli, RunPrintsResultFieldsInDisplayForm)
+{
+    EXPECT_EQ(cli({"run", "tools.geo_distance"}).out, "d=176.807609504204\n");
+    EXPECT_EQ(cli({"run", "tools.geo_distance", "lon1=0", "lat1=0", "lon2=1", "lat2=0"}).out, "d=111319.490793262\n");
+    EXPECT_EQ(cli({"run", "solid.sludge"}).out, "V=0.0375\n");
+    EXPECT_EQ(cli({"run", "solid.sludge", "Q= 100 ", "eta=1e2"}).out, "V=0.125\n");
+}
+
+TEST(Cli, JsonOutput)
+{
+    const Outcome r = cli({"run", "solid.sludge", "--json"});
+    ASSERT_EQ(r.code, kExitOk);
+    const auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["id"], "solid.sludge");
+    EXPECT_EQ(j["fields"]["V"], "0.0375");
+    EXPECT_EQ(j["text"], "");
+    EXPECT_TRUE(j["tables"].empty());
+    EXPECT_TRUE(j["messages"].empty());
+}
+
+TEST(Cli, FailedCheckPrintsThePageMessageAndExits2)
+{
+    const Outcome r = cli({"run", "solid.sludge", "P=100"});
+    EXPECT_EQ(r.code, kExitRefused);
+    EXPECT_EQ(r.err, "污泥含水率P必须小于100，请重新输入！\n");
+    EXPECT_EQ(r.out, "");
+    const Outcome j = cli({"run", "solid.sludge", "rho=0", "--json"});
+    EXPECT_EQ(j.code, kExitRefused);
+    EXPECT_EQ(nlohmann::json::parse(j.out)["messages"][0], "沉淀污泥密度ρ必须大于0，请重新输入！");
+}
+
+TEST(Cli, UsageErrorsExit64)
+{
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {},
+             {"frobnicate"},
+             {"run", "no.such"},
+             {"inputs", "no.such"},
+             {"run", "solid.sludge", "X=1"},          // unknown key
+             {"run", "solid.sludge", "Q=abc"},        // not a number
+             {"run", "solid.sludge", "Q="},           // empty is not a number
+             {"run", "solid.sludge", "Q=-0"},         // nor is minus zero
+             {"run", "solid.sludge", "Q"},            // no '='
+             {"run", "tools.geo_distance", "lat1=1e400"}}) {
+        const Outcome r = cli(args);
+        EXPECT_EQ(r.code, kExitUsage) << (args.empty() ? "" : args.back());
+        EXPECT_FALSE(r.err.empty());
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_NE(cli({"run", "solid.sludge", "Q=abc"}).err.find("Q=abc"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace qelvo::cli

@@ -1,0 +1,91 @@
+#include "common/fields.h"
+
+#include <gtest/gtest.h>
+
+namespace qelvo {
+namespace {
+
+struct Sample {
+    float f = 1.5f;
+    double d = 2.25;
+    int n = 3;
+    std::string s = "x";
+    int mode = 0;
+    int on = 0;
+};
+
+const Fields<Sample>& sampleFields()
+{
+    static const Fields<Sample> fields = {
+        field("f", "单精度", &Sample::f),
+        field("d", "双精度", &Sample::d),
+        field("n", "整数", &Sample::n),
+        field("s", "文字", &Sample::s),
+        choiceField("mode", "模式", &Sample::mode, {"酸性", "碱性"}),
+        checkField("on", "开关", &Sample::on),
+    };
+    return fields;
+}
+
+const Field<Sample>& byKey(const std::string& key)
+{
+    for (const auto& f : sampleFields())
+        if (f.spec.key == key) return f;
+    throw std::out_of_range(key);
+}
+
+TEST(Fields, KindFollowsTheMember)
+{
+    EXPECT_EQ(byKey("f").spec.kind, FieldKind::Single);
+    EXPECT_EQ(byKey("d").spec.kind, FieldKind::Double);
+    EXPECT_EQ(byKey("n").spec.kind, FieldKind::Integer);
+    EXPECT_EQ(byKey("s").spec.kind, FieldKind::Text);
+    EXPECT_EQ(byKey("mode").spec.kind, FieldKind::Choice);
+    EXPECT_EQ(byKey("on").spec.kind, FieldKind::Check);
+}
+
+TEST(Fields, DisplayForms)
+{
+    Sample s;
+    s.f = 1234567.f;
+    s.d = 1.0 / 3;
+    EXPECT_EQ(displayText(s, byKey("f")), "1.23457e+006");
+    EXPECT_EQ(displayText(s, byKey("d")), "0.333333333333333");
+    EXPECT_EQ(displayText(s, byKey("n")), "3");
+    EXPECT_EQ(displayText(s, byKey("s")), "x");
+}
+
+TEST(Fields, AssignStoresOrLeavesTheMember)
+{
+    Sample s;
+    EXPECT_TRUE(assignText(s, byKey("f"), "0.1"));
+    EXPECT_EQ(s.f, 0.1f);
+    EXPECT_FALSE(assignText(s, byKey("f"), "abc"));
+    EXPECT_EQ(s.f, 0.1f);  // unchanged
+    EXPECT_FALSE(assignText(s, byKey("d"), ""));
+    EXPECT_EQ(s.d, 2.25);
+    EXPECT_FALSE(assignText(s, byKey("n"), "2.5"));
+    EXPECT_TRUE(assignText(s, byKey("n"), " 42 "));
+    EXPECT_EQ(s.n, 42);
+    EXPECT_TRUE(assignText(s, byKey("s"), " a b "));
+    EXPECT_EQ(s.s, " a b ");
+}
+
+TEST(Fields, ChoicesByIndexOrTextAndChecksZeroOrOne)
+{
+    Sample s;
+    EXPECT_TRUE(assignText(s, byKey("mode"), "碱性"));
+    EXPECT_EQ(s.mode, 1);
+    EXPECT_TRUE(assignText(s, byKey("mode"), "0"));
+    EXPECT_EQ(s.mode, 0);
+    EXPECT_FALSE(assignText(s, byKey("mode"), "2"));
+    EXPECT_FALSE(assignText(s, byKey("mode"), "-1"));
+    EXPECT_FALSE(assignText(s, byKey("mode"), "中性"));
+    EXPECT_TRUE(assignText(s, byKey("on"), "1"));
+    EXPECT_EQ(s.on, 1);
+    EXPECT_FALSE(assignText(s, byKey("on"), "2"));
+    EXPECT_EQ(s.on, 1);
+}
+
+}  // namespace
+}  // namespace qelvo

@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "tools/geo_distance.h"
+#include "tools/sludge.h"
+
+namespace qelvo::tools {
+namespace {
+
+TEST(GeoDistance, ReferenceCases)
+{
+    struct Case {
+        const char* name;
+        GeoDistanceInput in;
+        double d;
+        double tolerance;
+    };
+    const Case cases[] = {
+        {"page defaults", {}, 176.8076, 1e-3},
+        {"one degree along the equator", {0, 0, 1, 0}, 111319.49, 0.01},
+        {"west and south as negatives", {-1, 0, 0, 0}, 111319.49, 0.01},
+        {"pole to pole", {0, 90, 0, -90}, 6378137.0 * 3.14159265358979, 1.0},
+        {"one degree of latitude", {116.4, 39.9, 116.4, 40.9}, 111319.49, 0.5},
+    };
+    for (const auto& c : cases) EXPECT_NEAR(computeGeoDistance(c.in).d, c.d, c.tolerance) << c.name;
+}
+
+TEST(GeoDistance, EqualPointsGiveRoundingNoiseOrNotANumber)
+{
+    // arccos is ill-conditioned near 1: equal points give 0, a few centimetres of rounding
+    // noise, or no value at all where rounding puts the cosine above 1.
+    for (double lat : {0.0, 27.201, 45.0, 89.9}) {
+        const double d = computeGeoDistance({120.9532, lat, 120.9532, lat}).d;
+        EXPECT_TRUE(std::isnan(d) || (d >= 0 && d < 0.2)) << lat << ": " << d;
+    }
+}
+
+TEST(GeoDistance, DegreeFactorIsTheToolsOwn)
+{
+    // The factor 0.017453292519943334 differs from pi/180 in the 15th digit; the default
+    // distance must come out with it to the last shown digit.
+    EXPECT_EQ(formatDouble(computeGeoDistance({}).d), "176.807609504204");
+}
+
+TEST(Sludge, Volume)
+{
+    // 50·60·300 / (80·300·1000)
+    const SludgeResult r = computeSludge({});
+    EXPECT_FALSE(r.refusal.refused());
+    EXPECT_EQ(r.V, 0.0375f);
+    EXPECT_EQ(formatSingle(r.V), "0.0375");
+
+    SludgeInput in;
+    in.Q = 0.1f;  // enters the formula as 0.100000001490116…
+    EXPECT_EQ(computeSludge(in).V, static_cast<float>(double(0.1f) * 60 * 300 / (80.0 * 300 * 1000)));
+}
+
+TEST(Sludge, RefusesWaterContentOf100AndNoDensity)
+{
+    SludgeInput in;
+    in.P = 100;
+    EXPECT_EQ(computeSludge(in).refusal.message, "污泥含水率P必须小于100，请重新输入！");
+    EXPECT_EQ(computeSludge(in).refusal.focusKey, "P");
+    in = {};
+    in.rho = 0;
+    EXPECT_EQ(computeSludge(in).refusal.message, "沉淀污泥密度ρ必须大于0，请重新输入！");
+    in.rho = -1;
+    EXPECT_TRUE(computeSludge(in).refusal.refused());
+}
+
+}  // namespace
+}  // namespace qelvo::tools
