@@ -39,12 +39,12 @@ int listCalculators(std::ostream& out)
 int listInputs(const Calculator& calc, std::ostream& out)
 {
     for (const auto& input : calc.inputs) {
-        out << input.spec.key << '\t' << input.spec.fullLabel() << '\t' << fieldKindName(input.spec.kind) << '\t'
+        out << input.desc.key << '\t' << input.desc.fullLabel() << '\t' << fieldKindName(input.desc.kind) << '\t'
             << input.defaultText;
-        if (!input.spec.choices.empty()) {
+        if (!input.desc.choices.empty()) {
             out << "\t(";
-            for (std::size_t i = 0; i < input.spec.choices.size(); ++i)
-                out << (i ? ", " : "") << i << '=' << input.spec.choices[i];
+            for (std::size_t i = 0; i < input.desc.choices.size(); ++i)
+                out << (i ? ", " : "") << i << '=' << input.desc.choices[i];
             out << ')';
         }
         out << '\n';

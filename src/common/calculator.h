@@ -65,7 +65,7 @@ template <class In, class Out>
 Report makeReport(const CalculatorDef<In, Out>& def, const Out& out)
 {
     Report report;
-    for (const auto& f : def.outputs) report.fields.emplace_back(f.spec.key, displayText(out, f));
+    for (const auto& f : def.outputs) report.fields.emplace_back(f.desc.key, displayText(out, f));
     if (def.present) def.present(out, report);
     return report;
 }
@@ -81,7 +81,7 @@ struct RunOutcome {
 using Assignments = std::vector<std::pair<std::string, std::string>>;
 
 struct InputInfo {
-    FieldSpec spec;
+    FieldSpec desc;
     std::string defaultText;
 };
 
@@ -101,15 +101,15 @@ Calculator eraseTypes(const CalculatorDef<In, Out>& def)
     calc.id = def.id;
     calc.label = def.label;
     const In defaults{};
-    for (const auto& f : def.inputs) calc.inputs.push_back({f.spec, displayText(defaults, f)});
-    for (const auto& f : def.outputs) calc.outputs.push_back(f.spec);
+    for (const auto& f : def.inputs) calc.inputs.push_back({f.desc, displayText(defaults, f)});
+    for (const auto& f : def.outputs) calc.outputs.push_back(f.desc);
     calc.run = [def](const Assignments& values) {
         RunOutcome outcome;
         In in{};
         for (const auto& [key, text] : values) {
             const Field<In>* target = nullptr;
             for (const auto& f : def.inputs)
-                if (f.spec.key == key) target = &f;
+                if (f.desc.key == key) target = &f;
             if (!target) {
                 outcome.status = RunOutcome::Status::BadInput;
                 outcome.problem = "未知的输入项 " + key;
@@ -117,7 +117,7 @@ Calculator eraseTypes(const CalculatorDef<In, Out>& def)
             }
             if (!assignText(in, *target, text)) {
                 outcome.status = RunOutcome::Status::BadInput;
-                outcome.problem = key + "=" + text + " 不是" + kindNoun(target->spec.kind) + "，请重新输入！";
+                outcome.problem = key + "=" + text + " 不是" + kindNoun(target->desc.kind) + "，请重新输入！";
                 return outcome;
             }
         }

@@ -43,7 +43,7 @@ using MemberRef = std::variant<float S::*, double S::*, int S::*, std::string S:
 
 template <class S>
 struct Field {
-    FieldSpec spec;
+    FieldSpec desc;
     MemberRef<S> member;
 };
 
@@ -116,14 +116,14 @@ bool assignText(S& s, const Field<S>& f, std::string_view text)
                 return v.has_value();
             } else if constexpr (std::is_same_v<T, int>) {
                 auto v = parseInteger(text);
-                if (!v && f.spec.kind == FieldKind::Choice) {
-                    for (std::size_t i = 0; i < f.spec.choices.size(); ++i)
-                        if (f.spec.choices[i] == text) v = static_cast<int>(i);
+                if (!v && f.desc.kind == FieldKind::Choice) {
+                    for (std::size_t i = 0; i < f.desc.choices.size(); ++i)
+                        if (f.desc.choices[i] == text) v = static_cast<int>(i);
                 }
-                if (v && f.spec.kind == FieldKind::Choice
-                    && (*v < 0 || *v >= static_cast<int>(f.spec.choices.size())))
+                if (v && f.desc.kind == FieldKind::Choice
+                    && (*v < 0 || *v >= static_cast<int>(f.desc.choices.size())))
                     v.reset();
-                if (v && f.spec.kind == FieldKind::Check && *v != 0 && *v != 1) v.reset();
+                if (v && f.desc.kind == FieldKind::Check && *v != 0 && *v != 1) v.reset();
                 if (v) s.*m = *v;
                 return v.has_value();
             } else {

@@ -55,16 +55,16 @@ void pad(std::string& text, int width, bool left, bool zero)
     }
 }
 
-std::string vformatOne(const char* spec, ...)
+std::string vformatOne(const char* format, ...)
 {
     va_list args;
-    va_start(args, spec);
+    va_start(args, format);
     va_list copy;
     va_copy(copy, args);
-    const int n = std::vsnprintf(nullptr, 0, spec, copy);
+    const int n = std::vsnprintf(nullptr, 0, format, copy);
     va_end(copy);
     std::string out(n > 0 ? static_cast<std::size_t>(n) : 0, '\0');
-    if (n > 0) std::vsnprintf(out.data(), out.size() + 1, spec, args);
+    if (n > 0) std::vsnprintf(out.data(), out.size() + 1, format, args);
     va_end(args);
     return out;
 }
@@ -132,24 +132,24 @@ std::string cformat(const char* format, ...)
         const char conversion = *p ? *p++ : '\0';
 
         // Convert without width, then pad ourselves: the widened exponent must count.
-        std::string spec = "%" + flags;
-        if (precision >= 0) spec += "." + std::to_string(precision);
+        std::string single = "%" + flags;
+        if (precision >= 0) single += "." + std::to_string(precision);
         const bool left = flags.find('-') != std::string::npos;
         const bool zero = flags.find('0') != std::string::npos;
         std::string piece;
         switch (conversion) {
         case 'd': case 'i': case 'u': case 'x': case 'X': case 'o': case 'c': {
-            spec += length + conversion;
-            if (length == "ll" || length == "j") piece = vformatOne(spec.c_str(), va_arg(args, long long));
-            else if (length == "l" || length == "z" || length == "t") piece = vformatOne(spec.c_str(), va_arg(args, long));
-            else piece = vformatOne(spec.c_str(), va_arg(args, int));
+            single += length + conversion;
+            if (length == "ll" || length == "j") piece = vformatOne(single.c_str(), va_arg(args, long long));
+            else if (length == "l" || length == "z" || length == "t") piece = vformatOne(single.c_str(), va_arg(args, long));
+            else piece = vformatOne(single.c_str(), va_arg(args, int));
             pad(piece, width, left, zero && precision < 0 && conversion != 'c');
             break;
         }
         case 'f': case 'F': case 'e': case 'E': case 'g': case 'G': case 'a': case 'A': {
-            spec += conversion;
+            single += conversion;
             const double v = (length == "L") ? static_cast<double>(va_arg(args, long double)) : va_arg(args, double);
-            piece = vformatOne(spec.c_str(), v);
+            piece = vformatOne(single.c_str(), v);
             widenExponent(piece);
             pad(piece, width, left, zero);
             break;

@@ -10,10 +10,10 @@
 
 namespace qelvo::ui {
 
-void FieldBinder::addLineEdit(QLineEdit* edit, const FieldSpec& spec, std::function<bool(const std::string&)> store,
+void FieldBinder::addLineEdit(QLineEdit* edit, const FieldSpec& desc, std::function<bool(const std::string&)> store,
                               std::function<std::string()> show)
 {
-    bindings_.push_back({spec.key, edit, spec.kind,
+    bindings_.push_back({desc.key, edit, desc.kind,
                          [edit, store] { return store(edit->text().toStdString()); },
                          [edit, show] { edit->setText(QString::fromStdString(show())); }});
 }

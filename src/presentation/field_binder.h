@@ -30,7 +30,7 @@ public:
     template <class S>
     void bind(QLineEdit* edit, S& object, const Field<S>& f)
     {
-        addLineEdit(edit, f.spec,
+        addLineEdit(edit, f.desc,
                     [&object, f](const std::string& text) { return assignText(object, f, text); },
                     [&object, f] { return displayText(object, f); });
     }
@@ -54,7 +54,7 @@ private:
         std::function<bool()> read;
         std::function<void()> write;
     };
-    void addLineEdit(QLineEdit* edit, const FieldSpec& spec, std::function<bool(const std::string&)> store,
+    void addLineEdit(QLineEdit* edit, const FieldSpec& desc, std::function<bool(const std::string&)> store,
                      std::function<std::string()> show);
 
     QWidget* page_;

@@ -33,29 +33,29 @@ FormPage::FormPage(const QString& groupTitle, QWidget* parent)
     pageLayout_->addStretch();
 }
 
-QLineEdit* FormPage::addField(const FieldSpec& spec, bool readOnly)
+QLineEdit* FormPage::addField(const FieldSpec& desc, bool readOnly)
 {
     auto* edit = new QLineEdit(group_);
-    edit->setObjectName(QString::fromStdString(spec.key));
+    edit->setObjectName(QString::fromStdString(desc.key));
     edit->setFixedWidth(kEditWidth);
     edit->setReadOnly(readOnly);
     if (readOnly) edit->setFocusPolicy(Qt::ClickFocus);
-    auto* label = new QLabel(QString::fromStdString(spec.label), group_);
+    auto* label = new QLabel(QString::fromStdString(desc.label), group_);
     label->setBuddy(edit);
 
     // Fields under one row heading share a line: heading | label edit | label edit.
-    if (!spec.row.empty() && spec.row == rowHeading_ && column_ < 5) {
+    if (!desc.row.empty() && desc.row == rowHeading_ && column_ < 5) {
         grid_->addWidget(label, row_, column_);
         grid_->addWidget(edit, row_, column_ + 1);
         column_ += 2;
         return edit;
     }
     ++row_;
-    rowHeading_ = spec.row;
-    if (spec.row.empty()) {
+    rowHeading_ = desc.row;
+    if (desc.row.empty()) {
         grid_->addWidget(label, row_, 0, 1, 2);
     } else {
-        grid_->addWidget(new QLabel(QString::fromStdString(spec.row), group_), row_, 0);
+        grid_->addWidget(new QLabel(QString::fromStdString(desc.row), group_), row_, 0);
         grid_->addWidget(label, row_, 1);
     }
     grid_->addWidget(edit, row_, 2);

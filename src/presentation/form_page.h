@@ -27,8 +27,8 @@ public:
 
     FieldBinder& binder() { return binder_; }
 
-    QLineEdit* addInput(const FieldSpec& spec) { return addField(spec, false); }
-    QLineEdit* addOutput(const FieldSpec& spec) { return addField(spec, true); }
+    QLineEdit* addInput(const FieldSpec& desc) { return addField(desc, false); }
+    QLineEdit* addOutput(const FieldSpec& desc) { return addField(desc, true); }
     // Leaves a little room between the inputs and the results.
     void addGap();
     QPushButton* addButton(const QString& text, std::function<void()> action);
@@ -42,7 +42,7 @@ public:
     QVBoxLayout* pageLayout() const { return pageLayout_; }
 
 private:
-    QLineEdit* addField(const FieldSpec& spec, bool readOnly);
+    QLineEdit* addField(const FieldSpec& desc, bool readOnly);
 
     FieldBinder binder_;
     QGroupBox* group_;
@@ -66,9 +66,9 @@ public:
     ModelPage(const CalculatorDef<In, Out>& def, const PageOptions& options, QWidget* parent = nullptr)
         : FormPage(options.group, parent), def_(def)
     {
-        for (const auto& f : def_.inputs) binder().bind(addInput(f.spec), input_, f);
+        for (const auto& f : def_.inputs) binder().bind(addInput(f.desc), input_, f);
         addGap();
-        for (const auto& f : def_.outputs) binder().bind(addOutput(f.spec), result_, f);
+        for (const auto& f : def_.outputs) binder().bind(addOutput(f.desc), result_, f);
         addButton(options.computeText, [this] { compute(); });
         if (!options.helpTopic.isEmpty()) addHelpButton(options.helpTopic);
         binder().write();

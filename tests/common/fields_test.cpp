@@ -30,18 +30,18 @@ const Fields<Sample>& sampleFields()
 const Field<Sample>& byKey(const std::string& key)
 {
     for (const auto& f : sampleFields())
-        if (f.spec.key == key) return f;
+        if (f.desc.key == key) return f;
     throw std::out_of_range(key);
 }
 
 TEST(Fields, KindFollowsTheMember)
 {
-    EXPECT_EQ(byKey("f").spec.kind, FieldKind::Single);
-    EXPECT_EQ(byKey("d").spec.kind, FieldKind::Double);
-    EXPECT_EQ(byKey("n").spec.kind, FieldKind::Integer);
-    EXPECT_EQ(byKey("s").spec.kind, FieldKind::Text);
-    EXPECT_EQ(byKey("mode").spec.kind, FieldKind::Choice);
-    EXPECT_EQ(byKey("on").spec.kind, FieldKind::Check);
+    EXPECT_EQ(byKey("f").desc.kind, FieldKind::Single);
+    EXPECT_EQ(byKey("d").desc.kind, FieldKind::Double);
+    EXPECT_EQ(byKey("n").desc.kind, FieldKind::Integer);
+    EXPECT_EQ(byKey("s").desc.kind, FieldKind::Text);
+    EXPECT_EQ(byKey("mode").desc.kind, FieldKind::Choice);
+    EXPECT_EQ(byKey("on").desc.kind, FieldKind::Check);
 }
 
 TEST(Fields, DisplayForms)
