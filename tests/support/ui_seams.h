@@ -6,10 +6,14 @@
 #include <QStringList>
 #include <QUrl>
 #include <functional>
+#include <ostream>
 #include <vector>
 
 #include "presentation/desktop.h"
 #include "presentation/messages.h"
+
+// Readable QString values in test failures.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace qelvo::ui::testing {
 
