@@ -30,7 +30,8 @@ void FillTable1000x1001(benchmark::State& state)
     const int rows = 1000, columns = 1001;
     QStringList titles{"y/x"};
     for (int c = 1; c < columns; ++c) titles << QString::number(c * 10);
-    long extraKiB = 0;
+    // Freed memory stays with the process, so the first build shows the true cost.
+    static long extraKiB = 0;
     for (auto _ : state) {
         state.PauseTiming();
         const long before = residentKiB();  // the cell texts count too
@@ -50,7 +51,7 @@ void FillTable1000x1001(benchmark::State& state)
         QApplication::processEvents();
 
         state.PauseTiming();
-        extraKiB = residentKiB() - before;
+        extraKiB = std::max(extraKiB, residentKiB() - before);
         state.ResumeTiming();
     }
     state.counters["extra_MB"] = extraKiB / 1024.0;
