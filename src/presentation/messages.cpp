@@ -1,6 +1,7 @@
 #include "presentation/messages.h"
 
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace qelvo::ui {
@@ -15,7 +16,19 @@ ModalHandler& modalHandler()
     static ModalHandler handler;
     return handler;
 }
+FileHandler& fileHandler()
+{
+    static FileHandler handler;
+    return handler;
+}
 }  // namespace
+
+QString chooseFile(QWidget* parent, const FileRequest& request)
+{
+    if (fileHandler()) return fileHandler()(parent, request);
+    return request.save ? QFileDialog::getSaveFileName(parent, request.title, request.path, request.filter)
+                        : QFileDialog::getOpenFileName(parent, request.title, request.path, request.filter);
+}
 
 void showMessage(QWidget* parent, const QString& text, const QString& caption)
 {
@@ -37,5 +50,7 @@ int execModal(QDialog& dialog)
 MessageHandler setMessageHandler(MessageHandler handler) { return std::exchange(messageHandler(), std::move(handler)); }
 
 ModalHandler setModalHandler(ModalHandler handler) { return std::exchange(modalHandler(), std::move(handler)); }
+
+FileHandler setFileHandler(FileHandler handler) { return std::exchange(fileHandler(), std::move(handler)); }
 
 }  // namespace qelvo::ui

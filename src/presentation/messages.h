@@ -33,8 +33,20 @@ void showMessage(QWidget* parent, const QString& text, const QString& caption = 
 // Runs a modal window and returns its result code.
 int execModal(QDialog& dialog);
 
+// The file dialogs: a chosen path, or empty when the user cancelled. `filter` as Qt writes
+// it ("Excel文件(*.xlsx);;所有文件(*)"). Saving asks before replacing an existing file.
+struct FileRequest {
+    QString title;
+    QString path;  // the proposed file or folder
+    QString filter;
+    bool save = false;
+};
+using FileHandler = std::function<QString(QWidget* parent, const FileRequest&)>;
+QString chooseFile(QWidget* parent, const FileRequest& request);
+
 // Each returns the handler it replaces; an empty handler restores the real behaviour.
 MessageHandler setMessageHandler(MessageHandler handler);
 ModalHandler setModalHandler(ModalHandler handler);
+FileHandler setFileHandler(FileHandler handler);
 
 }  // namespace qelvo::ui

@@ -1,0 +1,101 @@
+#include "common/xlsx_export.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace qelvo {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(XlsxExport, SheetNamesExcelAccepts)
+{
+    EXPECT_EQ(cleanSheetName("SP模式计算结果"), "SP模式计算结果");
+    EXPECT_EQ(cleanSheetName("a[b]c:d*e?f/g\\h"), "abcdefgh");
+    EXPECT_EQ(cleanSheetName("'quoted'"), "quoted");
+    EXPECT_EQ(cleanSheetName("???"), "Sheet1");
+    // 34 characters: kept to 31, cut between characters, never inside one.
+    const std::string longName = "水预测－二维稳态混合衰减模式计算结果水预测－二维稳态混合衰减模式";
+    const std::string cut = cleanSheetName(longName);
+    EXPECT_EQ(cut, longName.substr(0, 31 * 3));
+}
+
+TEST(XlsxExport, NumberFormatsShowTheTablesDigits)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"50", "General"},         {"-3", "General"},          {"0.0375", "0.0000"},
+        {"12.50", "0.00"},         {"0.5000", "0.0000"},       {"1.23457e+006", "0.00000e+000"},
+        {"1e-005", "0e+000"},      {"2.5E+04", "0.0E+00"},     {"123456789012", "0"},
+        {"abc", ""},               {"", ""},                   {" 5", ""},
+        {"5 ", ""},                {"-0", ""},                 {"1.#INF", ""},
+        {"nan", ""},               {"距离m", ""},              {"1,5", ""},
+    };
+    for (const auto& [text, format] : cases) EXPECT_EQ(excelNumberFormat(text), format) << '"' << text << '"';
+}
+
+class XlsxFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir_ = fs::temp_directory_path() /
+               ("qelvo_xlsx_" + std::to_string(::getpid()) + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+    }
+    void TearDown() override
+    {
+        std::error_code ec;
+        fs::permissions(dir_, fs::perms::owner_all, ec);
+        fs::remove_all(dir_);
+    }
+    std::size_t filesInDir() const
+    {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
+    }
+    static std::string head(const fs::path& p)
+    {
+        std::ifstream f(p, std::ios::binary);
+        std::string s(2, '\0');
+        f.read(s.data(), 2);
+        return s;
+    }
+    const SheetData sheet{"SP模式计算结果", {"序号", "距离m"}, {{"1", "100"}, {"2", "0.0375"}}};
+    fs::path dir_;
+};
+
+TEST_F(XlsxFileTest, WritesAWorkbookAndReplacesAnOldFileWhole)
+{
+    const fs::path target = dir_ / "out.xlsx";
+    std::ofstream(target) << "old contents";
+    EXPECT_EQ(writeXlsx(target.string(), sheet), "");
+    EXPECT_EQ(head(target), "PK");  // a zip package
+    EXPECT_EQ(filesInDir(), 1u);     // no temporary file left behind
+}
+
+TEST_F(XlsxFileTest, FailuresLeaveTheOldFileAndNoHalfWrittenFile)
+{
+    // The target is a folder: it cannot be replaced.
+    const fs::path folder = dir_ / "taken.xlsx";
+    fs::create_directories(folder / "inside");
+    EXPECT_EQ(writeXlsx(folder.string(), sheet), kReplaceFailed);
+    EXPECT_TRUE(fs::is_directory(folder));
+    EXPECT_EQ(filesInDir(), 1u);
+
+    // A folder that cannot be written: the library's own error text.
+    const fs::path locked = dir_ / "locked";
+    fs::create_directories(locked);
+    std::ofstream(locked / "old.xlsx") << "old";
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+    if (std::ofstream(locked / "probe")) GTEST_SKIP() << "running with rights that ignore folder permissions";
+    const std::string error = writeXlsx((locked / "old.xlsx").string(), sheet);
+    EXPECT_FALSE(error.empty());
+    fs::permissions(locked, fs::perms::owner_all);
+    std::ifstream old(locked / "old.xlsx");
+    std::string text;
+    old >> text;
+    EXPECT_EQ(text, "old");
+}
+
+}  // namespace
+}  // namespace qelvo
