@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
+#include "cli/contour_command.h"
 #include "common/registry.h"
 
 namespace qelvo::cli {
@@ -14,7 +15,9 @@ const char* kUsage =
     "用法：\n"
     "  qelvo-calc list                            列出全部计算功能（编号<Tab>名称）\n"
     "  qelvo-calc inputs ID                       列出输入项：键、名称、类型、默认值\n"
-    "  qelvo-calc run ID [键=值 ...] [--json]      计算并输出结果\n";
+    "  qelvo-calc run ID [键=值 ...] [--json]      计算并输出结果\n"
+    "  qelvo-calc contour FILE.grd [--levels a,b,c] --out 图.png|图.svg\n"
+    "                                             绘制网格文件的等值线图\n";
 
 int usage(std::ostream& err, const std::string& problem)
 {
@@ -130,6 +133,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kExitOk;
     }
     if (command == "list" && args.size() == 1) return listCalculators(out);
+    if (command == "contour") return runContour({args.begin() + 1, args.end()}, out, err);
     if ((command == "inputs" && args.size() == 2) || (command == "run" && args.size() >= 2)) {
         const Calculator* calc = lookUp(args[1], err);
         if (!calc) return kExitUsage;

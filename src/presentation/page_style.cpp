@@ -1,5 +1,7 @@
 #include "presentation/page_style.h"
 
+#include "presentation/program_font.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QPalette>
@@ -17,12 +19,7 @@ void paintBackground(QWidget* widget, const QColor& colour)
 
 void applyProgramStyle(QApplication& app)
 {
-    // Simplified Chinese families first, so that no Japanese glyph variants are chosen.
-    QFont font;
-    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Micro Hei"),
-                      QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC")});
-    font.setPointSize(9);
-    app.setFont(font);
+    app.setFont(programFont());
     app.setStyleSheet(QStringLiteral("QLineEdit[readOnly=\"true\"] { background: rgb(240,240,240); }"));
 }
 
