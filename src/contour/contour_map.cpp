@@ -3,10 +3,10 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSvgGenerator>
 #include <cmath>
 
 #include "common/number_format.h"
+#include "presentation/picture_file.h"
 
 namespace qelvo::contour {
 
@@ -176,28 +176,8 @@ QImage renderContourMap(const ContourMap& map)
 
 bool saveContourMap(const ContourMap& map, const QString& path, QString* reason)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("svg")) {
-        QSvgGenerator svg;
-        svg.setFileName(path);
-        svg.setSize(kDrawingSize);
-        svg.setViewBox(QRect(QPoint(0, 0), kDrawingSize));
-        svg.setTitle(QStringLiteral("等值线图"));
-        QPainter painter;
-        if (!painter.begin(&svg)) {
-            if (reason) *reason = QStringLiteral("无法写入文件 %1").arg(path);
-            return false;
-        }
-        painter.fillRect(QRect(QPoint(0, 0), kDrawingSize), Qt::white);
-        paintContourMap(painter, map, svg.logicalDpiX());
-        painter.end();
-        return QFileInfo::exists(path);
-    }
-    if (!renderContourMap(map).save(path, suffix.isEmpty() ? "PNG" : nullptr)) {
-        if (reason) *reason = QStringLiteral("无法写入图片文件 %1").arg(path);
-        return false;
-    }
-    return true;
+    return ui::writePicture(
+        path, kDrawingSize, [&](QPainter& painter, double ppi) { paintContourMap(painter, map, ppi); }, reason);
 }
 
 }  // namespace qelvo::contour

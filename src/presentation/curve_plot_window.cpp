@@ -4,12 +4,10 @@
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLineSeries>
 #include <QPainter>
 #include <QPushButton>
-#include <QSvgGenerator>
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -18,6 +16,7 @@
 #include "common/number_format.h"
 #include "presentation/messages.h"
 #include "presentation/page_style.h"
+#include "presentation/picture_file.h"
 
 namespace qelvo::ui {
 
@@ -98,22 +97,10 @@ void CurvePlotWindow::savePicture()
     const QString path = chooseFile(this, {QStringLiteral("保存图片"), QStringLiteral("下风向浓度曲线图.png"),
                                            QStringLiteral("PNG图片(*.png);;SVG矢量图(*.svg)"), true});
     if (path.isEmpty()) return;
-    bool saved = false;
-    if (QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
-        QSvgGenerator svg;
-        svg.setFileName(path);
-        svg.setSize(view_->size());
-        svg.setViewBox(view_->rect());
-        svg.setTitle(QStringLiteral("下风向浓度曲线图"));
-        QPainter painter;
-        if (painter.begin(&svg)) {
-            view_->render(&painter);
-            saved = painter.end();
-        }
-    } else {
-        saved = view_->grab().save(path, QFileInfo(path).suffix().isEmpty() ? "PNG" : nullptr);
-    }
-    if (!saved) showMessage(this, QStringLiteral("无法写入图片文件：%1").arg(path));
+    QString reason;
+    if (!writePicture(
+            path, view_->size(), [this](QPainter& painter, double) { view_->render(&painter); }, &reason))
+        showMessage(this, reason);
 }
 
 }  // namespace qelvo::ui
