@@ -200,3 +200,24 @@ TEST(LevelDialog, LineWidthStepsStayWithinZeroToFive)
 
 }  // namespace
 }  // namespace qelvo::ui
+
+namespace qelvo::ui {
+namespace {
+
+TEST(LevelDialog, DoubleClickEditsValueOrStyle)
+{
+    LevelDialog dialog(0, 10, {{2, 0.3f, Qt::black}, {4, 0.3f, Qt::red}});
+    testing::InterceptModals modals([](QDialog& d) {
+        if (d.windowTitle() == "等级值") d.findChild<QLineEdit*>()->setText("12");  // no range check here
+        if (d.windowTitle() == "线型") d.findChild<LineWidthSpin*>()->setValue(1.2);
+        return int(QDialog::Accepted);
+    });
+    emit dialog.list()->cellDoubleClicked(0, 0);
+    EXPECT_EQ(dialog.styles()[1].level, 12.0f);  // sorted after 4
+    emit dialog.list()->cellDoubleClicked(0, 1);
+    EXPECT_FLOAT_EQ(dialog.styles()[0].widthMm, 1.2f);
+    EXPECT_EQ(modals.titles, QStringList({"等级值", "线型"}));
+}
+
+}  // namespace
+}  // namespace qelvo::ui

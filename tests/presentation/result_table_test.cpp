@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QMenu>
+#include <QTimer>
 #include <QTest>
 
 #include "../support/ui_seams.h"
@@ -168,6 +171,46 @@ TEST(ResultTable, WholeTableRebuildAndExportView)
     EXPECT_EQ(grid.verticalHeader()->width(), 140);
     grid.setColumnWidth(2, 77);
     EXPECT_EQ(grid.columnWidth(1), 77);
+}
+
+}  // namespace
+}  // namespace qelvo::ui
+
+namespace qelvo::ui {
+namespace {
+
+// Chooses an entry of the popup menu once it is open.
+void chooseFromPopup(const QString& entry, QStringList& seen)
+{
+    QTimer::singleShot(0, [entry, &seen] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return;
+        for (QAction* a : menu->actions()) {
+            seen << a->text();
+            if (a->text() == entry) a->trigger();
+        }
+        menu->close();
+    });
+}
+
+TEST(ResultTable, RightClickMenuCopiesAndExports)
+{
+    auto t = gridTable();
+    t->show();
+    int exports = 0;
+    t->enablePopupMenu([&] { ++exports; });
+    QStringList seen;
+    chooseFromPopup("导出EXCEL", seen);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(10, 10), t->mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(t->viewport(), &click);
+    EXPECT_EQ(seen, QStringList({"复制  Ctrl+&C", "导出EXCEL"}));
+    EXPECT_EQ(exports, 1);
+
+    testing::RecordMessages messages;
+    seen.clear();
+    chooseFromPopup("复制  Ctrl+&C", seen);
+    QApplication::sendEvent(t->viewport(), &click);
+    EXPECT_EQ(messages.texts(), QStringList{kSelectCellsFirst});  // the menu asks, like the button
 }
 
 }  // namespace
