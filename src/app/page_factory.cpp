@@ -8,6 +8,8 @@
 #include "presentation/placeholder_page.h"
 #include "tools/pages/geo_distance_page.h"
 #include "tools/pages/sludge_page.h"
+#include "water/pages/sewage_page.h"
+#include "water/pages/sp_page.h"
 
 namespace qelvo::ui {
 namespace {
@@ -31,7 +33,9 @@ QWidget* createTabContainer(const PageSlot& slot, QWidget* parent)
 QWidget* createPage(int slot, QWidget* parent)
 {
     switch (slot) {
+    case 1: return createSewagePage(parent);
     case 21: return createSludgePage(parent);
+    case 22: return new SpPage(parent);
     case 30: return createGeoDistancePage(parent);
     default: break;
     }

@@ -33,9 +33,10 @@ struct FieldSpec {
     FieldKind kind = FieldKind::Single;
     std::string row;                   // a shared row heading ("第一点："), or empty
     std::vector<std::string> choices;  // the items of a Choice field
+    std::string unit;                  // the text after the field ("mg/L", "吨"), or empty
 
-    // The label with its row heading, for places that show one field alone.
-    std::string fullLabel() const { return row + label; }
+    // The label with its row heading and unit, for places that show one field alone.
+    std::string fullLabel() const { return row + label + (unit.empty() ? "" : " " + unit); }
 };
 
 template <class S>
@@ -45,6 +46,13 @@ template <class S>
 struct Field {
     FieldSpec desc;
     MemberRef<S> member;
+
+    Field withUnit(std::string unit) const
+    {
+        Field f = *this;
+        f.desc.unit = std::move(unit);
+        return f;
+    }
 };
 
 template <class S>

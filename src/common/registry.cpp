@@ -2,12 +2,16 @@
 
 #include "tools/geo_distance.h"
 #include "tools/sludge.h"
+#include "water/sewage.h"
+#include "water/sp_model.h"
 
 namespace qelvo {
 
 const std::vector<Calculator>& calculators()
 {
     static const std::vector<Calculator> all = {
+        eraseTypes(water::sewageCalculator()),
+        eraseTypes(water::spCalculator()),
         eraseTypes(tools::sludgeCalculator()),
         eraseTypes(tools::geoDistanceCalculator()),
     };

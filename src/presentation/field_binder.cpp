@@ -18,10 +18,10 @@ void FieldBinder::addLineEdit(QLineEdit* edit, const FieldSpec& desc, std::funct
                          [edit, show] { edit->setText(QString::fromStdString(show())); }});
 }
 
-void FieldBinder::bindChoice(QButtonGroup* group, int& index)
+void FieldBinder::bindChoice(QButtonGroup* group, int& index, std::string key)
 {
     auto* first = group->buttons().isEmpty() ? nullptr : group->buttons().first();
-    bindings_.push_back({{}, first, FieldKind::Choice,
+    bindings_.push_back({std::move(key), first, FieldKind::Choice,
                          [group, &index] {
                              if (group->checkedId() >= 0) index = group->checkedId();
                              return true;
@@ -31,9 +31,9 @@ void FieldBinder::bindChoice(QButtonGroup* group, int& index)
                          }});
 }
 
-void FieldBinder::bindCheck(QCheckBox* box, int& value)
+void FieldBinder::bindCheck(QCheckBox* box, int& value, std::string key)
 {
-    bindings_.push_back({{}, box, FieldKind::Check,
+    bindings_.push_back({std::move(key), box, FieldKind::Check,
                          [box, &value] {
                              value = box->isChecked() ? 1 : 0;
                              return true;

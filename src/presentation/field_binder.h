@@ -35,8 +35,8 @@ public:
                     [&object, f] { return displayText(object, f); });
     }
 
-    void bindChoice(QButtonGroup* group, int& index);  // button ids 0, 1, …
-    void bindCheck(QCheckBox* box, int& value);
+    void bindChoice(QButtonGroup* group, int& index, std::string key = {});  // button ids 0, 1, …
+    void bindCheck(QCheckBox* box, int& value, std::string key = {});
     void bindCombo(QComboBox* combo, int& index);
     void bindComboText(QComboBox* combo, std::string& text);
 

@@ -6,8 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QButtonGroup>
 #include <QVBoxLayout>
 
+#include "presentation/excel_export.h"
 #include "presentation/help_topics.h"
 #include "presentation/messages.h"
 #include "presentation/page_style.h"
@@ -50,6 +53,15 @@ QLineEdit* FormPage::addField(const FieldSpec& desc, bool readOnly)
         column_ += 2;
         return edit;
     }
+    nextRow(desc, label);
+    grid_->addWidget(edit, row_, 2);
+    if (!desc.unit.empty()) grid_->addWidget(new QLabel(QString::fromStdString(desc.unit), group_), row_, 3);
+    column_ = 3;
+    return edit;
+}
+
+void FormPage::nextRow(const FieldSpec& desc, QWidget* label)
+{
     ++row_;
     rowHeading_ = desc.row;
     if (desc.row.empty()) {
@@ -58,9 +70,54 @@ QLineEdit* FormPage::addField(const FieldSpec& desc, bool readOnly)
         grid_->addWidget(new QLabel(QString::fromStdString(desc.row), group_), row_, 0);
         grid_->addWidget(label, row_, 1);
     }
-    grid_->addWidget(edit, row_, 2);
-    column_ = 3;
-    return edit;
+}
+
+QButtonGroup* FormPage::addChoice(const FieldSpec& desc)
+{
+    auto* group = new QButtonGroup(this);
+    auto* line = new QWidget(group_);
+    line->setObjectName(QString::fromStdString(desc.key));
+    auto* layout = new QHBoxLayout(line);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (std::size_t i = 0; i < desc.choices.size(); ++i) {
+        auto* radio = new QRadioButton(QString::fromStdString(desc.choices[i]), line);
+        group->addButton(radio, static_cast<int>(i));
+        layout->addWidget(radio);
+    }
+    layout->addStretch();
+    ++row_;
+    rowHeading_.clear();
+    if (!desc.label.empty()) grid_->addWidget(new QLabel(QString::fromStdString(desc.label), group_), row_, 0, 1, 2);
+    grid_->addWidget(line, row_, desc.label.empty() ? 0 : 2, 1, desc.label.empty() ? 4 : 2);
+    return group;
+}
+
+QWidget* FormPage::choiceWidget(QButtonGroup* group)
+{
+    return group->buttons().isEmpty() ? nullptr : group->buttons().first()->parentWidget();
+}
+
+QCheckBox* FormPage::addCheck(const FieldSpec& desc)
+{
+    auto* box = new QCheckBox(QString::fromStdString(desc.label), group_);
+    box->setObjectName(QString::fromStdString(desc.key));
+    ++row_;
+    rowHeading_.clear();
+    grid_->addWidget(box, row_, 0, 1, 4);
+    return box;
+}
+
+void FormPage::startGroup(const QString& title)
+{
+    group_ = new QGroupBox(title, this);
+    grid_ = new QGridLayout(group_);
+    grid_->setHorizontalSpacing(8);
+    grid_->setVerticalSpacing(6);
+    grid_->setColumnStretch(5, 1);
+    pageLayout_->insertWidget(groups_++, group_);
+    row_ = -1;
+    column_ = 0;
+    rowHeading_.clear();
 }
 
 void FormPage::addGap()
@@ -82,6 +139,26 @@ QPushButton* FormPage::addButton(const QString& text, std::function<void()> acti
 QPushButton* FormPage::addHelpButton(const QString& locator)
 {
     return addButton(QStringLiteral("参考资料"), [this, locator] { openHelpTopic(this, locator); });
+}
+
+ResultTable* FormPage::addResultTable(ResultTable::Form form)
+{
+    auto* table = new ResultTable(form, this);
+    delete pageLayout_->takeAt(pageLayout_->count() - 1);  // the closing stretch
+    pageLayout_->addWidget(table, 1);
+    return table;
+}
+
+void FormPage::addTableButtons(ResultTable* table, const QString& sheetName)
+{
+    addButton(QStringLiteral("复制选中表格"), [table] { table->copySelection(true); });
+    addButton(QStringLiteral("结果导入EXCEL"), [table, sheetName] { ExportGridToExcel(table, sheetName); });
+}
+
+void FormPage::setFieldsEnabled(std::initializer_list<const char*> keys, bool enabled)
+{
+    for (const char* key : keys)
+        if (QWidget* w = binder_.widgetFor(key)) w->setEnabled(enabled);
 }
 
 void FormPage::refuse(const Refusal& refusal)

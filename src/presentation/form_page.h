@@ -5,16 +5,19 @@
 // read the fields, compute, show a refusal or write every member back.
 #pragma once
 
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QWidget>
 #include <functional>
 
 #include "common/calculator.h"
 #include "presentation/field_binder.h"
+#include "presentation/result_table.h"
 
+class QButtonGroup;
 class QGridLayout;
 class QGroupBox;
 class QHBoxLayout;
-class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
 
@@ -29,6 +32,37 @@ public:
 
     QLineEdit* addInput(const FieldSpec& desc) { return addField(desc, false); }
     QLineEdit* addOutput(const FieldSpec& desc) { return addField(desc, true); }
+    QButtonGroup* addChoice(const FieldSpec& desc);  // radio buttons, ids 0, 1, …
+    QCheckBox* addCheck(const FieldSpec& desc);
+
+    // A field of a model struct, bound, with the widget its kind asks for.
+    template <class S>
+    QWidget* add(S& object, const Field<S>& f, bool readOnly = false)
+    {
+        if (f.desc.kind == FieldKind::Choice) {
+            QButtonGroup* group = addChoice(f.desc);
+            binder_.bindChoice(group, object.*std::get<int S::*>(f.member), f.desc.key);
+            return choiceWidget(group);
+        }
+        if (f.desc.kind == FieldKind::Check) {
+            QCheckBox* box = addCheck(f.desc);
+            binder_.bindCheck(box, object.*std::get<int S::*>(f.member), f.desc.key);
+            return box;
+        }
+        QLineEdit* edit = addField(f.desc, readOnly);
+        binder_.bind(edit, object, f);
+        return edit;
+    }
+
+    // Later fields go into a group box of their own ("计算结果").
+    void startGroup(const QString& title);
+
+    // A result table below the buttons, taking the rest of the page.
+    ResultTable* addResultTable(ResultTable::Form form = ResultTable::Form::Grid);
+    // "复制选中表格" and "结果导入EXCEL" for a grid table, exported under a sheet name.
+    void addTableButtons(ResultTable* table, const QString& sheetName);
+    // Enables or disables the fields bound under these keys.
+    void setFieldsEnabled(std::initializer_list<const char*> keys, bool enabled);
     // Leaves a little room between the inputs and the results.
     void addGap();
     QPushButton* addButton(const QString& text, std::function<void()> action);
@@ -43,12 +77,15 @@ public:
 
 private:
     QLineEdit* addField(const FieldSpec& desc, bool readOnly);
+    static QWidget* choiceWidget(QButtonGroup* group);
+    void nextRow(const FieldSpec& desc, QWidget* label);
 
     FieldBinder binder_;
     QGroupBox* group_;
     QGridLayout* grid_;
     QHBoxLayout* buttons_;
     QVBoxLayout* pageLayout_;
+    int groups_ = 1;
     int row_ = -1;
     int column_ = 0;
     std::string rowHeading_;
@@ -58,6 +95,8 @@ struct PageOptions {
     QString group;                                      // the group box title
     QString computeText = QStringLiteral("计算");       // the compute button
     QString helpTopic;                                  // "参考资料" topic, or none
+    QString resultGroup;                                // results in a group of their own
+    std::vector<std::pair<std::string, QString>> groupsBefore;  // field key → group it opens
 };
 
 template <class In, class Out>
@@ -66,9 +105,14 @@ public:
     ModelPage(const CalculatorDef<In, Out>& def, const PageOptions& options, QWidget* parent = nullptr)
         : FormPage(options.group, parent), def_(def)
     {
-        for (const auto& f : def_.inputs) binder().bind(addInput(f.desc), input_, f);
-        addGap();
-        for (const auto& f : def_.outputs) binder().bind(addOutput(f.desc), result_, f);
+        for (const auto& f : def_.inputs) {
+            for (const auto& [key, title] : options.groupsBefore)
+                if (key == f.desc.key) startGroup(title);
+            add(input_, f);
+        }
+        if (options.resultGroup.isEmpty()) addGap();
+        else startGroup(options.resultGroup);
+        for (const auto& f : def_.outputs) add(result_, f, true);
         addButton(options.computeText, [this] { compute(); });
         if (!options.helpTopic.isEmpty()) addHelpButton(options.helpTopic);
         binder().write();
@@ -84,7 +128,11 @@ public:
         }
         result_ = std::move(out);
         binder().write();
+        if (onComputed) onComputed(makeReport(def_, result_));
     }
+
+    // What the page shows besides its result fields: the result text and tables.
+    std::function<void(const Report&)> onComputed;
 
     const In& input() const { return input_; }
     const Out& result() const { return result_; }
