@@ -1,0 +1,83 @@
+// Water pages driven through their widgets.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "../../support/ui_seams.h"
+#include "water/pages/sewage_page.h"
+#include "water/pages/sp_page.h"
+
+namespace qelvo::ui {
+namespace {
+
+QLineEdit* edit(QWidget* page, const char* key) { return page->findChild<QLineEdit*>(key); }
+
+QPushButton* button(QWidget* page, const QString& text)
+{
+    for (auto* b : page->findChildren<QPushButton*>())
+        if (b->text() == text) return b;
+    return nullptr;
+}
+
+TEST(SewagePage, ComputesAndRefusesWithTheErrorCaption)
+{
+    testing::RecordMessages messages;
+    std::unique_ptr<SewagePage> page(createSewagePage(nullptr));
+    page->show();
+    edit(page.get(), "N")->setText("100");
+    edit(page.get(), "Nr")->setText("20");
+    button(page.get(), "计算")->click();
+    EXPECT_EQ(edit(page.get(), "Qd")->text(), "4.8");
+    EXPECT_EQ(edit(page.get(), "Gd")->text(), "60");
+
+    edit(page.get(), "Nr")->setText("101");
+    button(page.get(), "计算")->click();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "逻辑常识错误，请重新输入");
+    EXPECT_EQ(messages.messages[0].caption, "错误");
+    EXPECT_EQ(page->focusWidget(), edit(page.get(), "Nr"));
+    EXPECT_EQ(edit(page.get(), "Qd")->text(), "4.8");  // results as they were
+}
+
+TEST(SpPage, FullTableMixedOnlyAndBack)
+{
+    SpPage page;
+    ResultTable* t = page.table();
+    EXPECT_EQ(t->titles(), QStringList({"序号", "距离m", "浓度值mg／L", "氧亏值mg／L"}));
+    EXPECT_EQ(t->columnWidth(2), 80);
+    button(&page, "计算结果")->click();
+    ASSERT_EQ(t->rowCount(), 31);  // header + 30 rows
+    EXPECT_EQ(t->text(1, 1), "100");
+    EXPECT_EQ(t->text(30, 1), "3000");
+    EXPECT_EQ(t->text(1, 2), "9.5344");
+
+    auto* mixed = page.findChild<QCheckBox*>("onlyMixed");
+    mixed->setChecked(true);
+    EXPECT_EQ(t->rowCount(), 1);  // rebuilt empty
+    EXPECT_FALSE(edit(&page, "u")->isEnabled());
+    EXPECT_FALSE(edit(&page, "K2")->isEnabled());
+    EXPECT_TRUE(edit(&page, "Qh")->isEnabled());
+    page.compute();
+    EXPECT_EQ(t->titles(), QStringList{"完全混合浓度值mg／L"});
+    ASSERT_EQ(t->rowCount(), 2);
+    EXPECT_EQ(t->text(1, 0), "9.54545");
+
+    mixed->setChecked(false);
+    EXPECT_EQ(t->columnWidth(2), 90);
+    EXPECT_EQ(t->columnWidth(3), 90);
+    EXPECT_TRUE(edit(&page, "u")->isEnabled());
+}
+
+TEST(SpPage, CopyButtonWithoutSelection)
+{
+    testing::RecordMessages messages;
+    SpPage page;
+    page.compute();
+    button(&page, "复制选中表格")->click();
+    EXPECT_EQ(messages.texts(), QStringList{kSelectCellsFirst});
+}
+
+}  // namespace
+}  // namespace qelvo::ui
