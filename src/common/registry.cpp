@@ -3,7 +3,9 @@
 #include "tools/geo_distance.h"
 #include "tools/sludge.h"
 #include "water/sewage.h"
+#include "water/river_ph.h"
 #include "water/sp_model.h"
+#include "water/water_temperature.h"
 
 namespace qelvo {
 
@@ -12,6 +14,8 @@ const std::vector<Calculator>& calculators()
     static const std::vector<Calculator> all = {
         eraseTypes(water::sewageCalculator()),
         eraseTypes(water::spCalculator()),
+        eraseTypes(water::phCalculator()),
+        eraseTypes(water::temperatureCalculator()),
         eraseTypes(tools::sludgeCalculator()),
         eraseTypes(tools::geoDistanceCalculator()),
     };

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QButtonGroup>
@@ -45,6 +46,7 @@ QLineEdit* FormPage::addField(const FieldSpec& desc, bool readOnly)
     if (readOnly) edit->setFocusPolicy(Qt::ClickFocus);
     auto* label = new QLabel(QString::fromStdString(desc.label), group_);
     label->setBuddy(edit);
+    labels_[desc.key] = label;
 
     // Fields under one row heading share a line: heading | label edit | label edit.
     if (!desc.row.empty() && desc.row == rowHeading_ && column_ < 5) {
@@ -153,6 +155,46 @@ void FormPage::addTableButtons(ResultTable* table, const QString& sheetName)
 {
     addButton(QStringLiteral("复制选中表格"), [table] { table->copySelection(true); });
     addButton(QStringLiteral("结果导入EXCEL"), [table, sheetName] { ExportGridToExcel(table, sheetName); });
+}
+
+QPlainTextEdit* FormPage::addResultText()
+{
+    auto* box = new QPlainTextEdit(this);
+    box->setReadOnly(true);
+    box->setObjectName(QStringLiteral("result"));
+    delete pageLayout_->takeAt(pageLayout_->count() - 1);  // the closing stretch
+    pageLayout_->addWidget(box, 1);
+    return box;
+}
+
+void FormPage::addNote(const QString& text)
+{
+    auto* note = new QLabel(text, group_);
+    note->setWordWrap(true);
+    ++row_;
+    rowHeading_.clear();
+    grid_->addWidget(note, row_, 0, 1, 6);
+}
+
+QLabel* FormPage::labelFor(const std::string& key) const
+{
+    const auto it = labels_.find(key);
+    return it == labels_.end() ? nullptr : it->second;
+}
+
+void showReportTable(ResultTable* table, const Table& report)
+{
+    QStringList titles;
+    for (const auto& c : report.columns) titles << QString::fromStdString(c);
+    std::vector<std::vector<QString>> rows;
+    rows.reserve(report.rows.size());
+    for (const auto& r : report.rows) {
+        std::vector<QString> cells;
+        cells.reserve(r.size());
+        for (const auto& c : r) cells.push_back(QString::fromStdString(c));
+        rows.push_back(std::move(cells));
+    }
+    table->setTable(titles, std::move(rows));
 }
 
 void FormPage::setFieldsEnabled(std::initializer_list<const char*> keys, bool enabled)

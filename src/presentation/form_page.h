@@ -9,12 +9,15 @@
 #include <QLineEdit>
 #include <QWidget>
 #include <functional>
+#include <map>
 
 #include "common/calculator.h"
 #include "presentation/field_binder.h"
 #include "presentation/result_table.h"
 
 class QButtonGroup;
+class QLabel;
+class QPlainTextEdit;
 class QGridLayout;
 class QGroupBox;
 class QHBoxLayout;
@@ -61,6 +64,13 @@ public:
     ResultTable* addResultTable(ResultTable::Form form = ResultTable::Form::Grid);
     // "复制选中表格" and "结果导入EXCEL" for a grid table, exported under a sheet name.
     void addTableButtons(ResultTable* table, const QString& sheetName);
+    // A read-only multi-line box below the buttons for the result text.
+    QPlainTextEdit* addResultText();
+    // A note under the fields, as the page shows it.
+    void addNote(const QString& text);
+    // The label in front of a field.
+    QLabel* labelFor(const std::string& key) const;
+
     // Enables or disables the fields bound under these keys.
     void setFieldsEnabled(std::initializer_list<const char*> keys, bool enabled);
     // Leaves a little room between the inputs and the results.
@@ -85,11 +95,15 @@ private:
     QGridLayout* grid_;
     QHBoxLayout* buttons_;
     QVBoxLayout* pageLayout_;
+    std::map<std::string, QLabel*> labels_;
     int groups_ = 1;
     int row_ = -1;
     int column_ = 0;
     std::string rowHeading_;
 };
+
+// Shows a report table as the page's table: titles in the fixed row, then the rows.
+void showReportTable(ResultTable* table, const Table& report);
 
 struct PageOptions {
     QString group;                                      // the group box title
@@ -97,6 +111,7 @@ struct PageOptions {
     QString helpTopic;                                  // "参考资料" topic, or none
     QString resultGroup;                                // results in a group of their own
     std::vector<std::pair<std::string, QString>> groupsBefore;  // field key → group it opens
+    bool resultFields = true;  // false: the results show only as text or a table
 };
 
 template <class In, class Out>
@@ -110,9 +125,11 @@ public:
                 if (key == f.desc.key) startGroup(title);
             add(input_, f);
         }
-        if (options.resultGroup.isEmpty()) addGap();
-        else startGroup(options.resultGroup);
-        for (const auto& f : def_.outputs) add(result_, f, true);
+        if (options.resultFields) {
+            if (options.resultGroup.isEmpty()) addGap();
+            else startGroup(options.resultGroup);
+            for (const auto& f : def_.outputs) add(result_, f, true);
+        }
         addButton(options.computeText, [this] { compute(); });
         if (!options.helpTopic.isEmpty()) addHelpButton(options.helpTopic);
         binder().write();

@@ -84,3 +84,58 @@ TEST(SpModel, MixedOnlyAndRefusals)
 
 }  // namespace
 }  // namespace qelvo::water
+
+#include "water/river_ph.h"
+#include "water/water_temperature.h"
+
+namespace qelvo::water {
+namespace {
+
+TEST(RiverPh, Ka1Interpolation)
+{
+    EXPECT_DOUBLE_EQ(carbonicKa1(20), 4.15 * 0.1);
+    EXPECT_DOUBLE_EQ(carbonicKa1(22.5), ((25 - 22.5) * 4.15 + 2.5 * 4.45) * 0.02);
+    EXPECT_DOUBLE_EQ(carbonicKa1(0), 2.65 * 0.1);
+    EXPECT_DOUBLE_EQ(carbonicKa1(5), 3.04 * 0.1);   // upper end of the first interval
+    EXPECT_DOUBLE_EQ(carbonicKa1(30), 4.71 * 0.1);
+    EXPECT_DOUBLE_EQ(carbonicKa1(35), ((35 - 30) * 5.06 + 5 * 4.71) * 0.01);
+    EXPECT_DOUBLE_EQ(carbonicKa1(40), 5.06 * 0.1);
+}
+
+TEST(RiverPh, AcidAlkaliAndRefusals)
+{
+    PhInput in;
+    PhResult r = computePh(in);
+    const double M = 10.5 * 1;
+    EXPECT_NEAR(r.pH, 7 + std::log((M - 5) / (10 * r.Ka1 * 7 * 5 + M)), 1e-5);
+    EXPECT_NE(r.text.find("污染物为酸性物质\n碳酸一级平衡常数 Ka1 =0.415\n"), std::string::npos);
+    in.kind = 1;
+    in.Cw = 0.5f;
+    r = computePh(in);
+    EXPECT_NEAR(r.pH, 7 + std::log((M + 0.25) / (M - 10 * r.Ka1 * 7 * 0.25)), 1e-5);
+    EXPECT_NE(r.text.find("污染物为碱性物质"), std::string::npos);
+    for (float T : {-0.1f, 40.5f}) {
+        in.T = T;
+        EXPECT_EQ(computePh(in).refusal.focusKey, "T");
+    }
+}
+
+TEST(WaterTemperature, DefaultsFallFromTheMixedTowardsTheEquilibrium)
+{
+    const TemperatureResult r = computeTemperature({});
+    ASSERT_EQ(r.rows.size(), 40u);
+    EXPECT_EQ(r.rows.front().x, 50.0f);
+    EXPECT_EQ(r.rows.back().x, 2000.0f);
+    EXPECT_DOUBLE_EQ(r.T0, 90.0 / 11 + 10);
+    const double dT = 13.5;
+    EXPECT_DOUBLE_EQ(r.K, 15.7 + (0.515 - 0.00425 * dT + 5.1e-5 * dT * dT) * 70.7);
+    EXPECT_LT(r.rows.front().T, r.T0);
+    for (std::size_t i = 1; i < r.rows.size(); ++i) EXPECT_LT(r.rows[i].T, r.rows[i - 1].T);
+    EXPECT_GT(r.rows.back().T, r.Te);
+    TemperatureInput bad;
+    bad.xc = 0;
+    EXPECT_EQ(computeTemperature(bad).refusal.focusKey, "xc");
+}
+
+}  // namespace
+}  // namespace qelvo::water

@@ -23,17 +23,7 @@ SpPage::SpPage(QWidget* parent) : ModelPage(water::spCalculator(), spOptions(), 
     auto* box = qobject_cast<QCheckBox*>(binder().widgetFor("onlyMixed"));
     QObject::connect(box, &QCheckBox::toggled, this, [this](bool on) { setMixedOnly(on); });
     onComputed = [this](const Report& report) {
-        const Table& t = report.tables.at(0);
-        QStringList titles;
-        for (const auto& c : t.columns) titles << QString::fromStdString(c);
-        std::vector<std::vector<QString>> rows;
-        rows.reserve(t.rows.size());
-        for (const auto& r : t.rows) {
-            std::vector<QString> cells;
-            for (const auto& c : r) cells.push_back(QString::fromStdString(c));
-            rows.push_back(std::move(cells));
-        }
-        table_->setTable(titles, std::move(rows));
+        showReportTable(table_, report.tables.at(0));
         applyWidths();
     };
 }

@@ -7,7 +7,9 @@
 
 #include "../../support/ui_seams.h"
 #include "water/pages/sewage_page.h"
+#include "water/pages/river_ph_page.h"
 #include "water/pages/sp_page.h"
+#include "water/pages/water_temperature_page.h"
 
 namespace qelvo::ui {
 namespace {
@@ -77,6 +79,42 @@ TEST(SpPage, CopyButtonWithoutSelection)
     page.compute();
     button(&page, "复制选中表格")->click();
     EXPECT_EQ(messages.texts(), QStringList{kSelectCellsFirst});
+}
+
+}  // namespace
+}  // namespace qelvo::ui
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+namespace qelvo::ui {
+namespace {
+
+TEST(RiverPhPage, KindSwitchResetsTheWastewaterFieldAtOnce)
+{
+    RiverPhPage page;
+    EXPECT_EQ(edit(&page, "Cw")->text(), "10");
+    QRadioButton* alkaline = nullptr;
+    for (auto* r : page.findChildren<QRadioButton*>())
+        if (r->text() == "废水呈碱性") alkaline = r;
+    ASSERT_NE(alkaline, nullptr);
+    alkaline->click();
+    EXPECT_EQ(edit(&page, "Cw")->text(), "0.5");
+    EXPECT_EQ(page.labelFor("Cw")->text(), "废水碱度Cbp[mgN/L]");
+    button(&page, "计算结果")->click();
+    EXPECT_TRUE(page.resultText()->toPlainText().contains("污染物为碱性物质"));
+    EXPECT_EQ(page.input().Cw, 0.5f);
+}
+
+TEST(WaterTemperaturePage, FillsFortyRows)
+{
+    WaterTemperaturePage page;
+    EXPECT_EQ(page.table()->columnWidth(1), 70);
+    page.compute();
+    ASSERT_EQ(page.table()->rowCount(), 41);
+    EXPECT_EQ(page.table()->text(40, 1), "2000");
+    EXPECT_EQ(page.table()->columnWidth(2), 90);
 }
 
 }  // namespace

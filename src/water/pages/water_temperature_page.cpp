@@ -1,0 +1,31 @@
+#include "water/pages/water_temperature_page.h"
+
+namespace qelvo::ui {
+namespace {
+PageOptions temperatureOptions()
+{
+    PageOptions o{QStringLiteral("河流一维日均水温模式 参数输入"), QStringLiteral("计算结果")};
+    o.groupsBefore = {{"xmax", QStringLiteral("网格计算")}};
+    return o;
+}
+const int kWidths[] = {50, 70, 90};
+}  // namespace
+
+WaterTemperaturePage::WaterTemperaturePage(QWidget* parent)
+    : ModelPage(water::temperatureCalculator(), temperatureOptions(), parent), table_(addResultTable())
+{
+    addTableButtons(table_, QStringLiteral("河流一维日均水温模式计算结果"));
+    table_->setFixedRowCount(1);
+    table_->setHeaderRowHeight(25);
+    const auto applyWidths = [this] {
+        for (int c = 0; c < 3; ++c) table_->setColumnWidth(c, kWidths[c]);
+    };
+    table_->setTable({QStringLiteral("序号"), QStringLiteral("距离m"), QStringLiteral("日均水温℃")}, {});
+    applyWidths();
+    onComputed = [this, applyWidths](const Report& report) {
+        showReportTable(table_, report.tables.at(0));
+        applyWidths();
+    };
+}
+
+}  // namespace qelvo::ui
