@@ -9,6 +9,7 @@
 #include "tools/pages/geo_distance_page.h"
 #include "tools/pages/sludge_page.h"
 #include "water/pages/sewage_page.h"
+#include "water/pages/mixing_pages.h"
 #include "water/pages/river_ph_page.h"
 #include "water/pages/sp_page.h"
 #include "water/pages/water_temperature_page.h"
@@ -38,6 +39,9 @@ QWidget* createPage(int slot, QWidget* parent)
     case 1: return createSewagePage(parent);
     case 21: return createSludgePage(parent);
     case 22: return new SpPage(parent);
+    case 23: return createMixing2dPage(parent);
+    case 24: return new FrPage(parent);
+    case 25: return createCumFlowPage(parent);
     case 35: return new RiverPhPage(parent);
     case 36: return new WaterTemperaturePage(parent);
     case 30: return createGeoDistancePage(parent);

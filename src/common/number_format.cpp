@@ -1,5 +1,6 @@
 #include "common/number_format.h"
 
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdarg>
@@ -79,6 +80,14 @@ std::string formatG(double value, int significantDigits)
     std::string text = vformatOne("%.*g", significantDigits, value);
     widenExponent(text);
     return text;
+}
+
+std::string formatFixed(double value, int decimals)
+{
+    if (!std::isfinite(value)) return cformat("%.*f", decimals, value);
+    char buffer[400];
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    return r.ec == std::errc() ? std::string(buffer, r.ptr) : cformat("%.*f", decimals, value);
 }
 
 std::string formatSingle(float value) { return formatG(value, 6); }

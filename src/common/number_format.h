@@ -18,6 +18,9 @@ std::string formatSingle(float value);
 // How a double-precision number field shows its value ("%.15g").
 std::string formatDouble(double value);
 
+// "%.Nf", fast enough for tables of a million cells.
+std::string formatFixed(double value, int decimals);
+
 // printf-style formatting for result texts: %d %i %u %x %X %o %c %s %f %F %e %E %g %G %%
 // with flags, width, precision and '*'. Exponents have three digits, the decimal point is
 // always '.', whatever the process locale. Arguments are checked by the compiler.

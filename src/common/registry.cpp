@@ -3,6 +3,7 @@
 #include "tools/geo_distance.h"
 #include "tools/sludge.h"
 #include "water/sewage.h"
+#include "water/river_mixing.h"
 #include "water/river_ph.h"
 #include "water/sp_model.h"
 #include "water/water_temperature.h"
@@ -14,6 +15,11 @@ const std::vector<Calculator>& calculators()
     static const std::vector<Calculator> all = {
         eraseTypes(water::sewageCalculator()),
         eraseTypes(water::spCalculator()),
+        eraseTypes(water::mixing2dCalculator()),
+        eraseTypes(water::mixing2dGridCalculator()),
+        eraseTypes(water::frCalculator()),
+        eraseTypes(water::cumFlowCalculator()),
+        eraseTypes(water::cumFlowGridCalculator()),
         eraseTypes(water::phCalculator()),
         eraseTypes(water::temperatureCalculator()),
         eraseTypes(tools::sludgeCalculator()),

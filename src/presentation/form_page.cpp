@@ -20,6 +20,7 @@ namespace qelvo::ui {
 
 namespace {
 constexpr int kEditWidth = 120;
+constexpr int kCompactEditWidth = 76;  // two fields a row
 }
 
 FormPage::FormPage(const QString& groupTitle, QWidget* parent)
@@ -29,7 +30,7 @@ FormPage::FormPage(const QString& groupTitle, QWidget* parent)
     paintBackground(this, kPageColour);
     grid_->setHorizontalSpacing(8);
     grid_->setVerticalSpacing(6);
-    grid_->setColumnStretch(5, 1);
+    grid_->setColumnStretch(8, 1);
     buttons_->addStretch();
     pageLayout_->setContentsMargins(12, 8, 12, 8);
     pageLayout_->addWidget(group_);
@@ -41,7 +42,7 @@ QLineEdit* FormPage::addField(const FieldSpec& desc, bool readOnly)
 {
     auto* edit = new QLineEdit(group_);
     edit->setObjectName(QString::fromStdString(desc.key));
-    edit->setFixedWidth(kEditWidth);
+    edit->setFixedWidth(twoColumns_ ? kCompactEditWidth : kEditWidth);
     edit->setReadOnly(readOnly);
     if (readOnly) edit->setFocusPolicy(Qt::ClickFocus);
     auto* label = new QLabel(QString::fromStdString(desc.label), group_);
@@ -55,10 +56,18 @@ QLineEdit* FormPage::addField(const FieldSpec& desc, bool readOnly)
         column_ += 2;
         return edit;
     }
+    // Two fields a row: the second stands in columns 4 … 7 of the row the first opened.
+    if (twoColumns_ && desc.row.empty() && rowHeading_.empty() && column_ == 4) {
+        grid_->addWidget(label, row_, 4, 1, 2);
+        grid_->addWidget(edit, row_, 6);
+        if (!desc.unit.empty()) grid_->addWidget(new QLabel(QString::fromStdString(desc.unit), group_), row_, 7);
+        column_ = 8;
+        return edit;
+    }
     nextRow(desc, label);
     grid_->addWidget(edit, row_, 2);
     if (!desc.unit.empty()) grid_->addWidget(new QLabel(QString::fromStdString(desc.unit), group_), row_, 3);
-    column_ = 3;
+    column_ = twoColumns_ && desc.row.empty() ? 4 : 3;
     return edit;
 }
 
@@ -88,9 +97,10 @@ QButtonGroup* FormPage::addChoice(const FieldSpec& desc)
     }
     layout->addStretch();
     ++row_;
+    column_ = 0;
     rowHeading_.clear();
     if (!desc.label.empty()) grid_->addWidget(new QLabel(QString::fromStdString(desc.label), group_), row_, 0, 1, 2);
-    grid_->addWidget(line, row_, desc.label.empty() ? 0 : 2, 1, desc.label.empty() ? 4 : 2);
+    grid_->addWidget(line, row_, desc.label.empty() ? 0 : 2, 1, -1);
     return group;
 }
 
@@ -104,6 +114,7 @@ QCheckBox* FormPage::addCheck(const FieldSpec& desc)
     auto* box = new QCheckBox(QString::fromStdString(desc.label), group_);
     box->setObjectName(QString::fromStdString(desc.key));
     ++row_;
+    column_ = 0;
     rowHeading_.clear();
     grid_->addWidget(box, row_, 0, 1, 4);
     return box;
@@ -113,18 +124,27 @@ void FormPage::startGroup(const QString& title)
 {
     group_ = new QGroupBox(title, this);
     grid_ = new QGridLayout(group_);
-    grid_->setHorizontalSpacing(8);
-    grid_->setVerticalSpacing(6);
-    grid_->setColumnStretch(5, 1);
+    grid_->setHorizontalSpacing(twoColumns_ ? 4 : 8);
+    grid_->setVerticalSpacing(twoColumns_ ? 3 : 6);
+    grid_->setColumnStretch(8, 1);
+    grid_->setColumnMinimumWidth(3, twoColumns_ ? 12 : 0);
     pageLayout_->insertWidget(groups_++, group_);
     row_ = -1;
     column_ = 0;
     rowHeading_.clear();
 }
 
+void FormPage::setTwoColumns(bool on)
+{
+    twoColumns_ = on;
+    grid_->setVerticalSpacing(on ? 3 : 6);
+    grid_->setColumnMinimumWidth(3, on ? 12 : 0);
+}
+
 void FormPage::addGap()
 {
     ++row_;
+    column_ = 0;
     rowHeading_.clear();
     grid_->setRowMinimumHeight(row_, 6);
 }

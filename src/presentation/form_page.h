@@ -57,6 +57,9 @@ public:
         return edit;
     }
 
+    // Two fields a row, for pages with many fields.
+    void setTwoColumns(bool on);
+
     // Later fields go into a group box of their own ("计算结果").
     void startGroup(const QString& title);
 
@@ -96,6 +99,7 @@ private:
     QHBoxLayout* buttons_;
     QVBoxLayout* pageLayout_;
     std::map<std::string, QLabel*> labels_;
+    bool twoColumns_ = false;
     int groups_ = 1;
     int row_ = -1;
     int column_ = 0;
@@ -112,6 +116,7 @@ struct PageOptions {
     QString resultGroup;                                // results in a group of their own
     std::vector<std::pair<std::string, QString>> groupsBefore;  // field key → group it opens
     bool resultFields = true;  // false: the results show only as text or a table
+    std::string outputsAfter;  // the input after which the result fields stand, or at the end
 };
 
 template <class In, class Out>
@@ -120,16 +125,19 @@ public:
     ModelPage(const CalculatorDef<In, Out>& def, const PageOptions& options, QWidget* parent = nullptr)
         : FormPage(options.group, parent), def_(def)
     {
+        setTwoColumns(def_.inputs.size() + (options.resultFields ? def_.outputs.size() : 0) > 9);
+        const auto addOutputs = [&] {
+            if (options.resultGroup.isEmpty()) addGap();
+            else startGroup(options.resultGroup);
+            for (const auto& f : def_.outputs) add(result_, f, true);
+        };
         for (const auto& f : def_.inputs) {
             for (const auto& [key, title] : options.groupsBefore)
                 if (key == f.desc.key) startGroup(title);
             add(input_, f);
+            if (options.resultFields && f.desc.key == options.outputsAfter) addOutputs();
         }
-        if (options.resultFields) {
-            if (options.resultGroup.isEmpty()) addGap();
-            else startGroup(options.resultGroup);
-            for (const auto& f : def_.outputs) add(result_, f, true);
-        }
+        if (options.resultFields && options.outputsAfter.empty()) addOutputs();
         addButton(options.computeText, [this] { compute(); });
         if (!options.helpTopic.isEmpty()) addHelpButton(options.helpTopic);
         binder().write();
@@ -153,6 +161,10 @@ public:
 
     const In& input() const { return input_; }
     const Out& result() const { return result_; }
+
+protected:
+    // The page's own record, for actions beyond the compute button.
+    In& record() { return input_; }
 
 private:
     const CalculatorDef<In, Out>& def_;

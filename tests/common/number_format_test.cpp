@@ -69,6 +69,13 @@ TEST(NumberFormat, ResultTextConversions)
     EXPECT_EQ(cformat("%ld|%lld|%u", 7L, 8LL, 9u), "7|8|9");
 }
 
+TEST(NumberFormat, FixedMatchesPrintf)
+{
+    for (double v : {0.0, -0.0, 0.5, 0.00005, 0.00015, 1.00005, 2.675, -3.14159, 12345.678901, 1e20, 1e-20})
+        for (int d : {0, 2, 4})
+            EXPECT_EQ(formatFixed(v, d), cformat("%.*f", d, v)) << v << " " << d;
+}
+
 TEST(NumberFormat, WidthCountsTheWidenedExponent)
 {
     EXPECT_EQ(cformat("[%12.3e]", 12346.0), "[  1.235e+004]");

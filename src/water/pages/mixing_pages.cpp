@@ -1,0 +1,103 @@
+#include "water/pages/mixing_pages.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+
+#include "presentation/messages.h"
+#include "water/pages/mixing_grid_window.h"
+
+namespace qelvo::ui {
+
+void bindDecayField(FormPage* page)
+{
+    auto* first = qobject_cast<QAbstractButton*>(page->binder().widgetFor("model"));
+    if (!first || !first->group()) return;
+    QButtonGroup* group = first->group();
+    const auto apply = [page, group] { page->setFieldsEnabled({"K1"}, group->checkedId() == 1); };
+    QObject::connect(group, &QButtonGroup::idToggled, page, apply);
+    apply();
+}
+
+namespace {
+template <class In>
+PageOptions mixingOptions(const char* group)
+{
+    PageOptions o{QString::fromUtf8(group), QStringLiteral("计算结果")};
+    o.groupsBefore = {{"x", QStringLiteral("单个预测点计算")}, {"xmax", QStringLiteral("网格计算")}};
+    o.outputsAfter = "y";
+    return o;
+}
+}  // namespace
+
+template <class In>
+MixingPage<In>::MixingPage(const MixingPageKind<In>& kind, QWidget* parent)
+    : ModelPage<In, water::PointResult>(kind.point(), mixingOptions<In>(kind.group), parent), kind_(kind)
+{
+    this->addButton(QStringLiteral("显示计算结果"), [this] { showGrid(); });
+    bindDecayField(this);
+}
+
+template <class In>
+void MixingPage<In>::showGrid()
+{
+    this->binder().read();
+    In& in = this->record();
+    water::orderLateralRange(in.ymin, in.ymax);  // the page keeps the range in order
+    this->binder().write();
+    water::MixingGrid grid = kind_.grid().compute(in);
+    if (grid.refusal.refused()) {
+        this->refuse(grid.refusal);
+        return;
+    }
+    MixingGridWindow window({QString::fromUtf8(kind_.title(in.model)), QString::fromUtf8(kind_.sheet(in.model)),
+                             water::mixingTable(grid), in.xmax, in.ymin, in.ymax},
+                            this);
+    execModal(window);
+}
+
+template class MixingPage<water::Mixing2dInput>;
+template class MixingPage<water::CumFlowInput>;
+
+Mixing2dPage* createMixing2dPage(QWidget* parent)
+{
+    static const MixingPageKind<water::Mixing2dInput> kind{&water::mixing2dCalculator, &water::mixing2dGridCalculator,
+                                                          &water::mixing2dWindowTitle, &water::mixing2dSheetName,
+                                                          "二维稳态混合模式 参数输入"};
+    return new Mixing2dPage(kind, parent);
+}
+
+CumFlowPage* createCumFlowPage(QWidget* parent)
+{
+    static const MixingPageKind<water::CumFlowInput> kind{&water::cumFlowCalculator, &water::cumFlowGridCalculator,
+                                                         &water::cumFlowWindowTitle, &water::cumFlowSheetName,
+                                                         "稳态混合累积流量模式 参数输入"};
+    return new CumFlowPage(kind, parent);
+}
+
+namespace {
+PageOptions frOptions()
+{
+    PageOptions o{QStringLiteral("弗罗模式 参数输入"), QStringLiteral("计算结果")};
+    o.groupsBefore = {{"xmax", QStringLiteral("网格计算")}};
+    return o;
+}
+}  // namespace
+
+FrPage::FrPage(QWidget* parent)
+    : ModelPage(water::frCalculator(), frOptions(), parent), table_(addResultTable(ResultTable::Form::List))
+{
+    table_->setShowGrid(true);
+    const auto widths = [this] {
+        table_->setColumnWidth(0, 60);
+        table_->setColumnWidth(1, 80);
+    };
+    table_->setTable({QStringLiteral("距离m"), QStringLiteral("浓度值mg/L")}, {});
+    widths();
+    bindDecayField(this);
+    onComputed = [this, widths](const Report& report) {
+        showReportTable(table_, report.tables.at(0));
+        widths();
+    };
+}
+
+}  // namespace qelvo::ui

@@ -1,0 +1,50 @@
+// The river mixing pages: two-dimensional steady mixing, cumulative flow (each a single
+// receptor or a grid shown in the results window) and F-R (a list along the stream).
+#pragma once
+
+#include "presentation/form_page.h"
+#include "water/river_mixing.h"
+
+namespace qelvo::ui {
+
+// What distinguishes the two grid pages.
+template <class In>
+struct MixingPageKind {
+    const CalculatorDef<In, water::PointResult>& (*point)();
+    const CalculatorDef<In, water::MixingGrid>& (*grid)();
+    const char* (*title)(int model);
+    const char* (*sheet)(int model);
+    const char* group;
+};
+
+template <class In>
+class MixingPage : public ModelPage<In, water::PointResult> {
+public:
+    MixingPage(const MixingPageKind<In>& kind, QWidget* parent = nullptr);
+
+    // "显示计算结果": checks, computes the grid and opens its results window.
+    void showGrid();
+
+private:
+    MixingPageKind<In> kind_;
+};
+
+using Mixing2dPage = MixingPage<water::Mixing2dInput>;
+using CumFlowPage = MixingPage<water::CumFlowInput>;
+
+Mixing2dPage* createMixing2dPage(QWidget* parent);
+CumFlowPage* createCumFlowPage(QWidget* parent);
+
+class FrPage : public ModelPage<water::FrInput, water::FrResult> {
+public:
+    explicit FrPage(QWidget* parent = nullptr);
+    ResultTable* table() const { return table_; }
+
+private:
+    ResultTable* table_;
+};
+
+// Radio buttons of the model: K1 is used only by the decay model.
+void bindDecayField(FormPage* page);
+
+}  // namespace qelvo::ui
