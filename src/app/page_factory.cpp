@@ -10,6 +10,7 @@
 #include "tools/pages/sludge_page.h"
 #include "water/pages/sewage_page.h"
 #include "water/pages/mixing_pages.h"
+#include "water/pages/rainstorm_page.h"
 #include "water/pages/river_ph_page.h"
 #include "water/pages/sp_page.h"
 #include "water/pages/water_temperature_page.h"
@@ -42,6 +43,7 @@ QWidget* createPage(int slot, QWidget* parent)
     case 23: return createMixing2dPage(parent);
     case 24: return new FrPage(parent);
     case 25: return createCumFlowPage(parent);
+    case 31: return new RainstormPage(parent);
     case 35: return new RiverPhPage(parent);
     case 36: return new WaterTemperaturePage(parent);
     case 30: return createGeoDistancePage(parent);

@@ -4,6 +4,7 @@
 #include "tools/sludge.h"
 #include "water/sewage.h"
 #include "water/river_mixing.h"
+#include "water/rainstorm.h"
 #include "water/river_ph.h"
 #include "water/sp_model.h"
 #include "water/water_temperature.h"
@@ -21,6 +22,7 @@ const std::vector<Calculator>& calculators()
         eraseTypes(water::cumFlowCalculator()),
         eraseTypes(water::cumFlowGridCalculator()),
         eraseTypes(water::phCalculator()),
+        eraseTypes(water::rainstormCalculator()),
         eraseTypes(water::temperatureCalculator()),
         eraseTypes(tools::sludgeCalculator()),
         eraseTypes(tools::geoDistanceCalculator()),

@@ -14,12 +14,7 @@ namespace {
 
 constexpr std::size_t kMaxSheetNameChars = 31;
 
-// Characters in a UTF-8 text, and a text's display width (CJK characters count two).
-std::size_t utf8Length(std::string_view s)
-{
-    return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-}
-
+// A text's display width: CJK characters count two.
 double displayWidth(std::string_view s)
 {
     double width = 0;

@@ -41,9 +41,9 @@ void FieldBinder::bindCheck(QCheckBox* box, int& value, std::string key)
                          [box, &value] { box->setChecked(value != 0); }});
 }
 
-void FieldBinder::bindCombo(QComboBox* combo, int& index)
+void FieldBinder::bindCombo(QComboBox* combo, int& index, std::string key)
 {
-    bindings_.push_back({{}, combo, FieldKind::Choice,
+    bindings_.push_back({std::move(key), combo, FieldKind::Choice,
                          [combo, &index] {
                              index = combo->currentIndex();
                              return true;
@@ -51,9 +51,9 @@ void FieldBinder::bindCombo(QComboBox* combo, int& index)
                          [combo, &index] { combo->setCurrentIndex(index); }});
 }
 
-void FieldBinder::bindComboText(QComboBox* combo, std::string& text)
+void FieldBinder::bindComboText(QComboBox* combo, std::string& text, std::string key)
 {
-    bindings_.push_back({{}, combo, FieldKind::Text,
+    bindings_.push_back({std::move(key), combo, FieldKind::Text,
                          [combo, &text] {
                              text = combo->currentText().toStdString();
                              return true;

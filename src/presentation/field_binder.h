@@ -37,8 +37,8 @@ public:
 
     void bindChoice(QButtonGroup* group, int& index, std::string key = {});  // button ids 0, 1, …
     void bindCheck(QCheckBox* box, int& value, std::string key = {});
-    void bindCombo(QComboBox* combo, int& index);
-    void bindComboText(QComboBox* combo, std::string& text);
+    void bindCombo(QComboBox* combo, int& index, std::string key = {});
+    void bindComboText(QComboBox* combo, std::string& text, std::string key = {});
 
     bool read();
     void write();

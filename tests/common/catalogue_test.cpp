@@ -45,7 +45,9 @@ TEST(Catalogue, CommandsAndSlots)
             EXPECT_TRUE(commands.insert(e.command).second) << "duplicate command " << e.command;
             EXPECT_GE(e.command, 32771);
             EXPECT_LE(e.command, 32832);
-            if (e.slot > 0) EXPECT_EQ(pageSlot(e.slot).dialog, e.dialog) << e.label;
+            if (e.slot > 0) {
+                EXPECT_EQ(pageSlot(e.slot).dialog, e.dialog) << e.label;
+            }
             if (menu.shown && e.slot > 0) reachable.insert(e.slot);
         }
     EXPECT_EQ(reachable.size(), 36u);
