@@ -4,6 +4,7 @@
 
 #include "app/tab_sheet.h"
 #include "common/catalogue.h"
+#include "noise/pages/decibel_calculator_window.h"
 #include "presentation/page_style.h"
 #include "presentation/placeholder_page.h"
 #include "tools/pages/geo_distance_page.h"
@@ -58,14 +59,6 @@ QWidget* createPage(int slot, QWidget* parent)
 
 namespace qelvo::ui {
 
-QWidget* createDecibelCalculatorWindow(QWidget* parent)
-{
-    auto* window = new PlaceholderPage(QString::fromStdString(menuLabel(kDecibelCalculatorCommand)), parent);
-    window->setWindowFlag(Qt::Window);
-    window->setWindowTitle(QString::fromStdString(menuLabel(kDecibelCalculatorCommand)));
-    paintBackground(window, kToolWindowColour);
-    window->resize(300, 120);
-    return window;
-}
+QWidget* createDecibelCalculatorWindow(QWidget* parent) { return new DecibelCalculatorWindow(parent); }
 
 }  // namespace qelvo::ui

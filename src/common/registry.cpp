@@ -1,5 +1,6 @@
 #include "common/registry.h"
 
+#include "noise/decibel_calculator.h"
 #include "tools/geo_distance.h"
 #include "tools/sludge.h"
 #include "water/sewage.h"
@@ -14,6 +15,7 @@ namespace qelvo {
 const std::vector<Calculator>& calculators()
 {
     static const std::vector<Calculator> all = {
+        eraseTypes(noise::decibelCalculatorDef()),
         eraseTypes(water::sewageCalculator()),
         eraseTypes(water::spCalculator()),
         eraseTypes(water::mixing2dCalculator()),
