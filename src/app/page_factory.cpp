@@ -5,6 +5,7 @@
 #include "app/tab_sheet.h"
 #include "common/catalogue.h"
 #include "noise/pages/decibel_calculator_window.h"
+#include "noise/pages/noise_evaluation_page.h"
 #include "presentation/page_style.h"
 #include "presentation/placeholder_page.h"
 #include "tools/pages/geo_distance_page.h"
@@ -39,6 +40,7 @@ QWidget* createPage(int slot, QWidget* parent)
 {
     switch (slot) {
     case 1: return createSewagePage(parent);
+    case 7: return new NoiseEvaluationPage(parent);
     case 21: return createSludgePage(parent);
     case 22: return new SpPage(parent);
     case 23: return createMixing2dPage(parent);

@@ -63,6 +63,12 @@ std::optional<double> parseDouble(std::string_view text)
     return value;
 }
 
+double leadingNumber(std::string_view text)
+{
+    const std::string copy(text);
+    return strtod_l(copy.c_str(), nullptr, cLocale());
+}
+
 std::optional<float> parseSingle(std::string_view text)
 {
     const auto value = parseDouble(text);

@@ -18,4 +18,8 @@ std::optional<float> parseSingle(std::string_view text);
 // A signed decimal integer that fits 32 bits, blanks and tabs around it.
 std::optional<int> parseInteger(std::string_view text);
 
+// The number a text starts with, as the C library's atof reads it; 0 where there is none.
+// For lists and cells where a missing value simply counts as 0.
+double leadingNumber(std::string_view text);
+
 }  // namespace qelvo

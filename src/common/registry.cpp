@@ -1,6 +1,7 @@
 #include "common/registry.h"
 
 #include "noise/decibel_calculator.h"
+#include "noise/noise_evaluation.h"
 #include "tools/geo_distance.h"
 #include "tools/sludge.h"
 #include "water/sewage.h"
@@ -16,6 +17,7 @@ const std::vector<Calculator>& calculators()
 {
     static const std::vector<Calculator> all = {
         eraseTypes(noise::decibelCalculatorDef()),
+        eraseTypes(noise::evaluationCalculator()),
         eraseTypes(water::sewageCalculator()),
         eraseTypes(water::spCalculator()),
         eraseTypes(water::mixing2dCalculator()),

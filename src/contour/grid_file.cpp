@@ -1,5 +1,7 @@
 #include "contour/grid_file.h"
 
+#include "common/number_parse.h"
+
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
@@ -18,13 +20,6 @@ void appendG(std::string& out, double value)
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
     out.append(buffer, result.ptr);
-}
-
-// A cell text as a decimal number: its leading number, or 0 where there is none.
-double cellValue(const std::string& text)
-{
-    static locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    return strtod_l(text.c_str(), nullptr, c);
 }
 
 class Scanner {
@@ -68,7 +63,7 @@ bool writeGridFile(const std::vector<std::vector<std::string>>& table, const std
     out.reserve(out.size() + static_cast<std::size_t>(ny) * (nx * 13 + 2));
     for (const auto& row : table) {
         for (std::size_t j = 1; j < row.size(); ++j) {
-            appendG(out, cellValue(row[j]));
+            appendG(out, leadingNumber(row[j]));
             out += ' ';
         }
         out += "\n\n";

@@ -99,8 +99,10 @@ QButtonGroup* FormPage::addChoice(const FieldSpec& desc)
     ++row_;
     column_ = 0;
     rowHeading_.clear();
-    if (!desc.label.empty()) grid_->addWidget(new QLabel(QString::fromStdString(desc.label), group_), row_, 0, 1, 2);
-    grid_->addWidget(line, row_, desc.label.empty() ? 0 : 2, 1, -1);
+    // A label that only repeats its group's title is left out.
+    const bool labelled = !desc.label.empty() && group_->title() != QString::fromStdString(desc.label);
+    if (labelled) grid_->addWidget(new QLabel(QString::fromStdString(desc.label), group_), row_, 0, 1, 2);
+    grid_->addWidget(line, row_, labelled ? 2 : 0, 1, -1);
     return group;
 }
 
@@ -166,8 +168,7 @@ QPushButton* FormPage::addHelpButton(const QString& locator)
 ResultTable* FormPage::addResultTable(ResultTable::Form form)
 {
     auto* table = new ResultTable(form, this);
-    delete pageLayout_->takeAt(pageLayout_->count() - 1);  // the closing stretch
-    pageLayout_->addWidget(table, 1);
+    addBelowButtons(table, 1);
     return table;
 }
 
@@ -182,9 +183,21 @@ QPlainTextEdit* FormPage::addResultText()
     auto* box = new QPlainTextEdit(this);
     box->setReadOnly(true);
     box->setObjectName(QStringLiteral("result"));
-    delete pageLayout_->takeAt(pageLayout_->count() - 1);  // the closing stretch
-    pageLayout_->addWidget(box, 1);
+    addBelowButtons(box, 1);
     return box;
+}
+
+void FormPage::addToButtonRow(QWidget* widget) { buttons_->insertWidget(buttons_->count() - 1, widget); }
+
+void FormPage::addBelowButtons(QWidget* widget, int stretch)
+{
+    // Widgets that stretch take the room of the closing stretch; others keep it below them.
+    if (stretch > 0) {
+        delete pageLayout_->takeAt(pageLayout_->count() - 1);
+        pageLayout_->addWidget(widget, stretch);
+    } else {
+        pageLayout_->insertWidget(pageLayout_->count() - 1, widget);
+    }
 }
 
 void FormPage::addNote(const QString& text)

@@ -69,6 +69,9 @@ public:
     void addTableButtons(ResultTable* table, const QString& sheetName);
     // A read-only multi-line box below the buttons for the result text.
     QPlainTextEdit* addResultText();
+    // A widget in the button row, after the buttons (a result line), or below the row.
+    void addToButtonRow(QWidget* widget);
+    void addBelowButtons(QWidget* widget, int stretch = 0);
     // A note under the fields, as the page shows it.
     void addNote(const QString& text);
     // The label in front of a field.
