@@ -16,6 +16,7 @@
 #include "app/closing_animation.h"
 #include "app/link_label.h"
 #include "app/page_factory.h"
+#include "noise/pages/decibel_calculator_window.h"
 #include "presentation/dialog_units.h"
 #include "presentation/messages.h"
 #include "presentation/desktop.h"
@@ -147,16 +148,15 @@ QWidget* MainWindow::page(int slot) const
 void MainWindow::runCommand(int command)
 {
     if (command == kDecibelCalculatorCommand) {
-        // Opening it again replaces the open one with a fresh window.
-        delete decibelCalculator_;
-        decibelCalculator_ = createDecibelCalculatorWindow(this);
-        decibelCalculator_->show();
+        openDecibelCalculator(this);  // an open one is replaced by a fresh window
         return;
     }
     for (const auto& menu : categoryMenus())
         for (const auto& entry : menu.entries)
             if (entry.command == command && entry.slot > 0) showPage(entry.slot);
 }
+
+QWidget* MainWindow::decibelCalculator() const { return openedDecibelCalculator(); }
 
 QPushButton* MainWindow::button(int controlId) const
 {
@@ -210,7 +210,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (ending_) {
         event->accept();
-        if (decibelCalculator_) decibelCalculator_->close();
+        if (QWidget* calculator = openedDecibelCalculator()) calculator->close();
         emit ended();
         return;
     }

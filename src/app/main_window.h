@@ -38,7 +38,7 @@ public:
     QPushButton* button(int controlId) const;
     QMenu* categoryMenu(int controlId) const;
     QAction* commandAction(int command) const;
-    QWidget* decibelCalculator() const { return decibelCalculator_; }
+    QWidget* decibelCalculator() const;
     ClockLabel* clock() const { return clock_; }
     QCheckBox* topmostBox() const { return topmost_; }
     QRect pageHostRect() const { return hostRect_; }
@@ -70,7 +70,6 @@ private:
     std::map<int, QPushButton*> buttons_;
     std::map<int, QMenu*> menus_;
     std::map<int, QAction*> actions_;
-    QPointer<QWidget> decibelCalculator_;
     ClockLabel* clock_ = nullptr;
     QCheckBox* topmost_ = nullptr;
     QRect hostRect_;

@@ -6,6 +6,7 @@
 #include "common/catalogue.h"
 #include "noise/pages/decibel_calculator_window.h"
 #include "noise/pages/noise_evaluation_page.h"
+#include "noise/pages/workshop_pages.h"
 #include "presentation/page_style.h"
 #include "presentation/placeholder_page.h"
 #include "tools/pages/geo_distance_page.h"
@@ -40,6 +41,8 @@ QWidget* createPage(int slot, QWidget* parent)
 {
     switch (slot) {
     case 1: return createSewagePage(parent);
+    case 4: return new GreenPage(parent);
+    case 6: return new StueberPage(parent);
     case 7: return new NoiseEvaluationPage(parent);
     case 21: return createSludgePage(parent);
     case 22: return new SpPage(parent);
@@ -56,11 +59,5 @@ QWidget* createPage(int slot, QWidget* parent)
     if (!info.tabs.empty()) return createTabContainer(info, parent);
     return new PlaceholderPage(QString::fromStdString(info.name), parent);
 }
-
-}  // namespace qelvo::ui
-
-namespace qelvo::ui {
-
-QWidget* createDecibelCalculatorWindow(QWidget* parent) { return new DecibelCalculatorWindow(parent); }
 
 }  // namespace qelvo::ui

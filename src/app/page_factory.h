@@ -8,10 +8,3 @@ namespace qelvo::ui {
 QWidget* createPage(int slot, QWidget* parent);
 
 }  // namespace qelvo::ui
-
-namespace qelvo::ui {
-
-// The decibel calculator's own modeless window.
-QWidget* createDecibelCalculatorWindow(QWidget* parent);
-
-}  // namespace qelvo::ui

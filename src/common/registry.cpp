@@ -2,6 +2,7 @@
 
 #include "noise/decibel_calculator.h"
 #include "noise/noise_evaluation.h"
+#include "noise/workshop_noise.h"
 #include "tools/geo_distance.h"
 #include "tools/sludge.h"
 #include "water/sewage.h"
@@ -18,6 +19,11 @@ const std::vector<Calculator>& calculators()
     static const std::vector<Calculator> all = {
         eraseTypes(noise::decibelCalculatorDef()),
         eraseTypes(noise::evaluationCalculator()),
+        eraseTypes(noise::greenCalculator()),
+        eraseTypes(noise::greenDistanceCalculator()),
+        eraseTypes(noise::stueberCalculator()),
+        eraseTypes(noise::stueberDistanceCalculator()),
+        eraseTypes(noise::lp1Calculator()),
         eraseTypes(water::sewageCalculator()),
         eraseTypes(water::spCalculator()),
         eraseTypes(water::mixing2dCalculator()),

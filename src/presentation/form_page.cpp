@@ -50,7 +50,7 @@ QLineEdit* FormPage::addField(const FieldSpec& desc, bool readOnly)
     labels_[desc.key] = label;
 
     // Fields under one row heading share a line: heading | label edit | label edit.
-    if (!desc.row.empty() && desc.row == rowHeading_ && column_ < 5) {
+    if (!desc.row.empty() && desc.row == rowHeading_ && column_ < 8) {
         grid_->addWidget(label, row_, column_);
         grid_->addWidget(edit, row_, column_ + 1);
         column_ += 2;

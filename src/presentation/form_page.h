@@ -146,17 +146,19 @@ public:
         binder().write();
     }
 
-    void compute()
+    // The compute cycle; false when a check refused the inputs.
+    bool compute()
     {
         binder().read();  // a text that is not a number leaves the previous value in use
         Out out = def_.compute(input_);
         if (const Refusal* refusal = refusalOf(out)) {
             refuse(*refusal);
-            return;
+            return false;
         }
         result_ = std::move(out);
         binder().write();
         if (onComputed) onComputed(makeReport(def_, result_));
+        return true;
     }
 
     // What the page shows besides its result fields: the result text and tables.

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 #include "presentation/page_style.h"
@@ -42,6 +43,24 @@ DecibelCalculatorWindow::DecibelCalculatorWindow(QWidget* parent)
         }
     keys_[DbKey::D0]->setFocus();
 }
+
+namespace {
+QPointer<DecibelCalculatorWindow>& opened()
+{
+    static QPointer<DecibelCalculatorWindow> window;
+    return window;
+}
+}  // namespace
+
+DecibelCalculatorWindow* openDecibelCalculator(QWidget* parent)
+{
+    delete opened().data();
+    opened() = new DecibelCalculatorWindow(parent);
+    opened()->show();
+    return opened();
+}
+
+DecibelCalculatorWindow* openedDecibelCalculator() { return opened(); }
 
 void DecibelCalculatorWindow::press(DbKey k)
 {

@@ -29,4 +29,8 @@ private:
     std::map<noise::DbKey, QPushButton*> keys_;
 };
 
+// Opens the calculator: one open at a time, so an open one is closed and a fresh one shown.
+DecibelCalculatorWindow* openDecibelCalculator(QWidget* parent);
+DecibelCalculatorWindow* openedDecibelCalculator();
+
 }  // namespace qelvo::ui

@@ -72,3 +72,58 @@ TEST(NoiseEvaluationPage, ModesSwapFieldsAndComputeTheResultLine)
 
 }  // namespace
 }  // namespace qelvo::ui
+
+#include <QDialog>
+#include <QPointer>
+
+#include "../../support/ui_seams.h"
+#include "noise/pages/workshop_pages.h"
+
+namespace qelvo::ui {
+namespace {
+
+QPushButton* buttonOf(QWidget* w, const QString& text)
+{
+    for (auto* b : w->findChildren<QPushButton*>())
+        if (b->text() == text) return b;
+    return nullptr;
+}
+
+TEST(GreenPage, TableDistanceAndLp1HandBack)
+{
+    testing::RecordMessages messages;
+    GreenPage page;
+    buttonOf(&page, "计算结果")->click();
+    ASSERT_EQ(page.table()->rowCount(), 21);
+    EXPECT_EQ(page.table()->text(1, 1), "54.0");
+    EXPECT_EQ(page.table()->text(1, 2), "59.7");
+    buttonOf(&page, "计算噪声达标所需距离")->click();
+    EXPECT_EQ(page.findChild<QLineEdit*>("L")->text(), "9.02829");
+
+    page.findChild<QLineEdit*>("Ltarget")->setText("50");
+    page.computeDistance();
+    EXPECT_EQ(messages.texts(), QStringList{"达标值必须大于背景值，请重新输入！"});
+    EXPECT_EQ(page.findChild<QLineEdit*>("L")->text(), "9.02829");  // unchanged
+
+    testing::InterceptModals modals([](QDialog& d) {
+        return static_cast<Lp1Window&>(d).finish() ? int(QDialog::Accepted) : int(QDialog::Rejected);
+    });
+    buttonOf(&page, "Lp1计算")->click();
+    EXPECT_EQ(modals.titles, QStringList{"LP1计算"});
+    EXPECT_EQ(page.findChild<QLineEdit*>("Lp1")->text(), "91.2707");
+}
+
+TEST(WorkshopPages, DecibelCalculatorButtonKeepsOneWindow)
+{
+    StueberPage page;
+    buttonOf(&page, "分贝计算器")->click();
+    QPointer<DecibelCalculatorWindow> first = openedDecibelCalculator();
+    ASSERT_TRUE(first);
+    buttonOf(&page, "分贝计算器")->click();
+    EXPECT_TRUE(first.isNull());
+    ASSERT_TRUE(openedDecibelCalculator());
+    openedDecibelCalculator()->close();
+}
+
+}  // namespace
+}  // namespace qelvo::ui

@@ -1,0 +1,117 @@
+#include "noise/pages/workshop_pages.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "noise/pages/decibel_calculator_window.h"
+#include "presentation/messages.h"
+#include "presentation/page_style.h"
+
+namespace qelvo::ui {
+
+namespace {
+
+// A distance action of a page: read, compute, show a refusal (L unchanged) or the new L.
+template <class Page, class In>
+void distanceAction(Page* page, FieldBinder& binder, const In& in, noise::Distance (*compute)(const In&),
+                    noise::Distance& shown)
+{
+    binder.read();
+    const noise::Distance d = compute(in);
+    if (d.refusal.refused()) {
+        page->refuse(d.refusal);
+        return;
+    }
+    shown = d;
+    binder.write();
+}
+
+PageOptions greenOptions()
+{
+    PageOptions o{QStringLiteral("格林公式噪声预测"), QStringLiteral("计算结果")};
+    o.resultFields = false;
+    return o;
+}
+
+PageOptions stueberOptions()
+{
+    PageOptions o{QStringLiteral("Stueber公式噪声预测"), QStringLiteral("计算结果")};
+    o.helpTopic = QStringLiteral("\\qelvohelp.chm::\\噪声预测模式\\stueber.htm");
+    return o;
+}
+
+}  // namespace
+
+GreenPage::GreenPage(QWidget* parent) : ModelPage(noise::greenCalculator(), greenOptions(), parent), table_(nullptr)
+{
+    add(distance_, noise::distanceOutput("噪声达标距离L")[0], true);
+    addButton(QStringLiteral("计算噪声达标所需距离"), [this] { computeDistance(); });
+    addButton(QStringLiteral("Lp1计算"), [this] { openLp1(); });
+    addButton(QStringLiteral("分贝计算器"), [this] { openDecibelCalculator(window()); });
+    table_ = addResultTable(ResultTable::Form::List);
+    table_->setShowGrid(true);
+    const auto widths = [this] {
+        table_->setColumnWidth(0, 50);
+        table_->setColumnWidth(1, 60);
+        table_->setColumnWidth(2, 100);
+    };
+    table_->setTable({QStringLiteral("距离m"), QStringLiteral("预测值dB"), QStringLiteral("叠加后预测值dB")}, {});
+    widths();
+    onComputed = [this, widths](const Report& report) {
+        showReportTable(table_, report.tables.at(0));
+        widths();
+    };
+    // The formula, drawn as text.
+    auto* formula = new QLabel(QStringLiteral(
+        "格林公式：L<sub>p</sub> = L<sub>p1</sub> − TL − 11 + 10·lg(F / r<sup>2</sup>)，"
+        "叠加背景：L = 10·lg(10<sup>0.1·L<sub>bg</sub></sup> + 10<sup>0.1·L<sub>p</sub></sup>)"), this);
+    formula->setTextFormat(Qt::RichText);
+    formula->setWordWrap(true);
+    addBelowButtons(formula);
+    binder().write();
+}
+
+void GreenPage::computeDistance() { distanceAction(this, binder(), input(), &noise::computeGreenDistance, distance_); }
+
+void GreenPage::openLp1()
+{
+    Lp1Window window(this);
+    if (execModal(window) != QDialog::Accepted) return;
+    const float lp1 = window.page()->result().Lp1;
+    qobject_cast<QLineEdit*>(binder().widgetFor("Lp1"))->setText(QString::fromStdString(formatSingle(lp1)));
+}
+
+StueberPage::StueberPage(QWidget* parent) : ModelPage(noise::stueberCalculator(), stueberOptions(), parent)
+{
+    add(distance_, noise::distanceOutput("噪声达标距离L[m]")[0], true);
+    addButton(QStringLiteral("计算噪声达标所需距离"), [this] { computeDistance(); });
+    addButton(QStringLiteral("分贝计算器"), [this] { openDecibelCalculator(window()); });
+    binder().write();
+}
+
+void StueberPage::computeDistance()
+{
+    distanceAction(this, binder(), input(), &noise::computeStueberDistance, distance_);
+}
+
+Lp1Window::Lp1Window(QWidget* parent) : QDialog(parent), page_(new Lp1Page(noise::lp1Calculator(), {QString()}, this))
+{
+    setWindowTitle(QStringLiteral("LP1计算"));
+    paintBackground(this, kToolWindowColour);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        if (finish()) accept();
+    });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(page_);
+    layout->addWidget(buttons);
+}
+
+bool Lp1Window::finish()
+{
+    return page_->compute();
+}
+
+}  // namespace qelvo::ui

@@ -1,0 +1,49 @@
+// The Green and Stueber pages and the "LP1计算" window.
+#pragma once
+
+#include <QDialog>
+
+#include "noise/workshop_noise.h"
+#include "presentation/form_page.h"
+
+namespace qelvo::ui {
+
+class GreenPage : public ModelPage<noise::GreenInput, noise::GreenTable> {
+public:
+    explicit GreenPage(QWidget* parent = nullptr);
+    ResultTable* table() const { return table_; }
+    const noise::Distance& distance() const { return distance_; }
+
+    void computeDistance();  // "计算噪声达标所需距离"
+    void openLp1();          // "Lp1计算": on OK its Lp1 replaces the page's
+
+private:
+    ResultTable* table_;
+    noise::Distance distance_;
+};
+
+class StueberPage : public ModelPage<noise::StueberInput, noise::StueberLevel> {
+public:
+    explicit StueberPage(QWidget* parent = nullptr);
+    const noise::Distance& distance() const { return distance_; }
+    void computeDistance();
+
+private:
+    noise::Distance distance_;
+};
+
+using Lp1Page = ModelPage<noise::Lp1Input, noise::Lp1Result>;
+
+class Lp1Window : public QDialog {
+    Q_OBJECT
+public:
+    explicit Lp1Window(QWidget* parent = nullptr);
+    Lp1Page* page() const { return page_; }
+    // OK: computes with the fields as they stand; true when there is an Lp1 to hand back.
+    bool finish();
+
+private:
+    Lp1Page* page_;
+};
+
+}  // namespace qelvo::ui
