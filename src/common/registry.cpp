@@ -2,6 +2,7 @@
 
 #include "noise/decibel_calculator.h"
 #include "noise/noise_evaluation.h"
+#include "noise/path_difference.h"
 #include "noise/workshop_noise.h"
 #include "tools/geo_distance.h"
 #include "tools/sludge.h"
@@ -24,6 +25,7 @@ const std::vector<Calculator>& calculators()
         eraseTypes(noise::stueberCalculator()),
         eraseTypes(noise::stueberDistanceCalculator()),
         eraseTypes(noise::lp1Calculator()),
+        eraseTypes(noise::pathDifferenceCalculator()),
         eraseTypes(water::sewageCalculator()),
         eraseTypes(water::spCalculator()),
         eraseTypes(water::mixing2dCalculator()),

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "noise/pages/decibel_calculator_window.h"
+#include "noise/pages/path_difference_window.h"
 #include "presentation/messages.h"
 #include "presentation/page_style.h"
 
@@ -86,8 +87,22 @@ StueberPage::StueberPage(QWidget* parent) : ModelPage(noise::stueberCalculator()
 {
     add(distance_, noise::distanceOutput("噪声达标距离L[m]")[0], true);
     addButton(QStringLiteral("计算噪声达标所需距离"), [this] { computeDistance(); });
+    addButton(QStringLiteral("声程差计算"), [this] { openPathDifference(); });
     addButton(QStringLiteral("分贝计算器"), [this] { openDecibelCalculator(window()); });
     binder().write();
+}
+
+void StueberPage::openPathDifference()
+{
+    // The farthest receiver distance r is the page's source–receiver distance.
+    binder().read();
+    PathDifferenceWindow window(input().r, 0, this);
+    if (execModal(window) != QDialog::Accepted) return;
+    const auto& r = window.result();
+    const float deltas[] = {r.delta1, r.delta2, r.delta3};
+    const char* keys[] = {"d1", "d2", "d3"};
+    for (int k = 0; k < 3; ++k)
+        qobject_cast<QLineEdit*>(binder().widgetFor(keys[k]))->setText(QString::fromStdString(formatSingle(deltas[k])));
 }
 
 void StueberPage::computeDistance()

@@ -27,6 +27,7 @@ public:
     explicit StueberPage(QWidget* parent = nullptr);
     const noise::Distance& distance() const { return distance_; }
     void computeDistance();
+    void openPathDifference();  // "声程差计算": its δ1, δ2, δ3 fill the three fields
 
 private:
     noise::Distance distance_;
