@@ -88,7 +88,9 @@ QButtonGroup* FormPage::addChoice(const FieldSpec& desc)
     auto* group = new QButtonGroup(this);
     auto* line = new QWidget(group_);
     line->setObjectName(QString::fromStdString(desc.key));
-    auto* layout = new QHBoxLayout(line);
+    // Two choices stand side by side, longer lists one under the other.
+    QBoxLayout* layout = desc.choices.size() > 2 ? static_cast<QBoxLayout*>(new QVBoxLayout(line))
+                                                 : static_cast<QBoxLayout*>(new QHBoxLayout(line));
     layout->setContentsMargins(0, 0, 0, 0);
     for (std::size_t i = 0; i < desc.choices.size(); ++i) {
         auto* radio = new QRadioButton(QString::fromStdString(desc.choices[i]), line);
