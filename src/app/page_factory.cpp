@@ -5,6 +5,7 @@
 #include "app/tab_sheet.h"
 #include "common/catalogue.h"
 #include "noise/pages/decibel_calculator_window.h"
+#include "noise/pages/highway_jtg2006_page.h"
 #include "noise/pages/noise_evaluation_page.h"
 #include "noise/pages/workshop_pages.h"
 #include "presentation/page_style.h"
@@ -44,6 +45,7 @@ QWidget* createPage(int slot, QWidget* parent)
     case 4: return new GreenPage(parent);
     case 6: return new StueberPage(parent);
     case 7: return new NoiseEvaluationPage(parent);
+    case 17: return new Highway2006Page(parent);
     case 21: return createSludgePage(parent);
     case 22: return new SpPage(parent);
     case 23: return createMixing2dPage(parent);

@@ -1,6 +1,7 @@
 #include "common/registry.h"
 
 #include "noise/decibel_calculator.h"
+#include "noise/highway_jtg2006.h"
 #include "noise/noise_evaluation.h"
 #include "noise/path_difference.h"
 #include "noise/workshop_noise.h"
@@ -26,6 +27,8 @@ const std::vector<Calculator>& calculators()
         eraseTypes(noise::stueberDistanceCalculator()),
         eraseTypes(noise::lp1Calculator()),
         eraseTypes(noise::pathDifferenceCalculator()),
+        eraseTypes(noise::highway2006Calculator()),
+        eraseTypes(noise::speedCalculator()),
         eraseTypes(water::sewageCalculator()),
         eraseTypes(water::spCalculator()),
         eraseTypes(water::mixing2dCalculator()),

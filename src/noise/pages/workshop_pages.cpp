@@ -77,7 +77,7 @@ void GreenPage::computeDistance() { distanceAction(this, binder(), input(), &noi
 
 void GreenPage::openLp1()
 {
-    Lp1Window window(this);
+    Lp1Window window(noise::lp1Calculator(), QStringLiteral("LP1计算"), this);
     if (execModal(window) != QDialog::Accepted) return;
     const float lp1 = window.page()->result().Lp1;
     qobject_cast<QLineEdit*>(binder().widgetFor("Lp1"))->setText(QString::fromStdString(formatSingle(lp1)));
@@ -108,25 +108,6 @@ void StueberPage::openPathDifference()
 void StueberPage::computeDistance()
 {
     distanceAction(this, binder(), input(), &noise::computeStueberDistance, distance_);
-}
-
-Lp1Window::Lp1Window(QWidget* parent) : QDialog(parent), page_(new Lp1Page(noise::lp1Calculator(), {QString()}, this))
-{
-    setWindowTitle(QStringLiteral("LP1计算"));
-    paintBackground(this, kToolWindowColour);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-        if (finish()) accept();
-    });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(page_);
-    layout->addWidget(buttons);
-}
-
-bool Lp1Window::finish()
-{
-    return page_->compute();
 }
 
 }  // namespace qelvo::ui

@@ -5,6 +5,7 @@
 
 #include "noise/workshop_noise.h"
 #include "presentation/form_page.h"
+#include "presentation/model_dialog.h"
 
 namespace qelvo::ui {
 
@@ -33,18 +34,6 @@ private:
     noise::Distance distance_;
 };
 
-using Lp1Page = ModelPage<noise::Lp1Input, noise::Lp1Result>;
-
-class Lp1Window : public QDialog {
-    Q_OBJECT
-public:
-    explicit Lp1Window(QWidget* parent = nullptr);
-    Lp1Page* page() const { return page_; }
-    // OK: computes with the fields as they stand; true when there is an Lp1 to hand back.
-    bool finish();
-
-private:
-    Lp1Page* page_;
-};
+using Lp1Window = ModelDialog<noise::Lp1Input, noise::Lp1Result>;
 
 }  // namespace qelvo::ui

@@ -166,3 +166,33 @@ TEST(PathDifferenceWindow, PresetModeAndStueberHandBack)
 
 }  // namespace
 }  // namespace qelvo::ui
+
+#include <QTextEdit>
+
+#include "noise/pages/highway_jtg2006_page.h"
+
+namespace qelvo::ui {
+namespace {
+
+TEST(Highway2006Page, SpeedsHandBackAndDetails)
+{
+    Highway2006Page page;
+    testing::InterceptModals modals([](QDialog& d) {
+        if (auto* speeds = dynamic_cast<SpeedWindow*>(&d)) return speeds->finish() ? 1 : 0;
+        EXPECT_TRUE(d.findChild<QTextEdit*>()->toPlainText().contains("L环=60.47"));
+        return 0;
+    });
+    buttonOf(&page, "公式计算车速")->click();
+    EXPECT_EQ(page.findChild<QLineEdit*>("VL")->text(), "68.4843");
+    EXPECT_EQ(page.findChild<QLineEdit*>("VS")->text(), "65.7933");
+    page.findChild<QLineEdit*>("VL")->setText("65");
+    page.findChild<QLineEdit*>("VM")->setText("70");
+    page.findChild<QLineEdit*>("VS")->setText("75");
+    buttonOf(&page, "计算")->click();
+    EXPECT_EQ(page.findChild<QLineEdit*>("L")->text(), "60.4705");
+    buttonOf(&page, "详细结果")->click();
+    EXPECT_EQ(modals.titles, QStringList({"车速计算", "详细结果"}));
+}
+
+}  // namespace
+}  // namespace qelvo::ui
