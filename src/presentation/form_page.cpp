@@ -47,6 +47,7 @@ QLineEdit* FormPage::addField(const FieldSpec& desc, bool readOnly)
     if (readOnly) edit->setFocusPolicy(Qt::ClickFocus);
     auto* label = new QLabel(QString::fromStdString(desc.label), group_);
     label->setBuddy(edit);
+    label->setWordWrap(twoColumns_ && desc.row.empty());  // long labels wrap rather than being cut off
     labels_[desc.key] = label;
 
     // Fields under one row heading share a line: heading | label edit | label edit.
@@ -78,7 +79,9 @@ void FormPage::nextRow(const FieldSpec& desc, QWidget* label)
     if (desc.row.empty()) {
         grid_->addWidget(label, row_, 0, 1, 2);
     } else {
-        grid_->addWidget(new QLabel(QString::fromStdString(desc.row), group_), row_, 0);
+        auto* heading = new QLabel(QString::fromStdString(desc.row), group_);
+        heading->setWordWrap(twoColumns_);
+        grid_->addWidget(heading, row_, 0);
         grid_->addWidget(label, row_, 1);
     }
 }
@@ -88,9 +91,11 @@ QButtonGroup* FormPage::addChoice(const FieldSpec& desc)
     auto* group = new QButtonGroup(this);
     auto* line = new QWidget(group_);
     line->setObjectName(QString::fromStdString(desc.key));
-    // Two choices stand side by side, longer lists one under the other.
-    QBoxLayout* layout = desc.choices.size() > 2 ? static_cast<QBoxLayout*>(new QVBoxLayout(line))
-                                                 : static_cast<QBoxLayout*>(new QHBoxLayout(line));
+    // Short choices stand side by side, long ones one under the other.
+    std::size_t length = 0;
+    for (const auto& c : desc.choices) length += QString::fromStdString(c).size();
+    QBoxLayout* layout = length > 30 ? static_cast<QBoxLayout*>(new QVBoxLayout(line))
+                                     : static_cast<QBoxLayout*>(new QHBoxLayout(line));
     layout->setContentsMargins(0, 0, 0, 0);
     for (std::size_t i = 0; i < desc.choices.size(); ++i) {
         auto* radio = new QRadioButton(QString::fromStdString(desc.choices[i]), line);
