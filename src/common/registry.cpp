@@ -2,6 +2,7 @@
 
 #include "noise/decibel_calculator.h"
 #include "noise/highway_jtg2006.h"
+#include "noise/industrial_noise.h"
 #include "noise/noise_evaluation.h"
 #include "noise/path_difference.h"
 #include "noise/workshop_noise.h"
@@ -28,6 +29,9 @@ const std::vector<Calculator>& calculators()
         eraseTypes(noise::lp1Calculator()),
         eraseTypes(noise::pathDifferenceCalculator()),
         eraseTypes(noise::highway2006Calculator()),
+        eraseTypes(noise::industrialCalculator()),
+        eraseTypes(noise::airAbsorptionCalculator()),
+        eraseTypes(noise::aWeightingCalculator()),
         eraseTypes(noise::speedCalculator()),
         eraseTypes(water::sewageCalculator()),
         eraseTypes(water::spCalculator()),
