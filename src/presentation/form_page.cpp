@@ -167,6 +167,19 @@ QPushButton* FormPage::addButton(const QString& text, std::function<void()> acti
     return button;
 }
 
+QPushButton* FormPage::addButtonBeside(const std::string& key, const QString& text, std::function<void()> action)
+{
+    QWidget* field = binder_.widgetFor(key);
+    auto* grid = field ? qobject_cast<QGridLayout*>(field->parentWidget()->layout()) : nullptr;
+    if (!grid) return addButton(text, std::move(action));
+    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    grid->getItemPosition(grid->indexOf(field), &row, &column, &rowSpan, &columnSpan);
+    auto* button = new QPushButton(text, field->parentWidget());
+    connect(button, &QPushButton::clicked, this, [action = std::move(action)] { action(); });
+    grid->addWidget(button, row, column + 1);
+    return button;
+}
+
 QPushButton* FormPage::addHelpButton(const QString& locator)
 {
     return addButton(QStringLiteral("参考资料"), [this, locator] { openHelpTopic(this, locator); });

@@ -63,6 +63,9 @@ public:
     // Later fields go into a group box of their own ("计算结果").
     void startGroup(const QString& title);
 
+    // A button right after a field ("自动计算" beside the value it computes).
+    QPushButton* addButtonBeside(const std::string& key, const QString& text, std::function<void()> action);
+
     // A result table below the buttons, taking the rest of the page.
     ResultTable* addResultTable(ResultTable::Form form = ResultTable::Form::Grid);
     // "复制选中表格" and "结果导入EXCEL" for a grid table, exported under a sheet name.
@@ -141,7 +144,7 @@ public:
             if (options.resultFields && f.desc.key == options.outputsAfter) addOutputs();
         }
         if (options.resultFields && options.outputsAfter.empty()) addOutputs();
-        addButton(options.computeText, [this] { compute(); });
+        if (!options.computeText.isEmpty()) addButton(options.computeText, [this] { compute(); });
         if (!options.helpTopic.isEmpty()) addHelpButton(options.helpTopic);
         binder().write();
     }

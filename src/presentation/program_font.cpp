@@ -5,8 +5,10 @@ namespace qelvo::ui {
 QFont programFont()
 {
     QFont font;
-    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
-                      QStringLiteral("Source Han Sans SC")});
+    // Latin letters and symbols from DejaVu Sans (WenQuanYi draws "℃" empty), Chinese from a
+    // Simplified Chinese family named right after it, never from a fallback chosen elsewhere.
+    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("WenQuanYi Micro Hei"),
+                      QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC")});
     font.setPointSize(9);
     return font;
 }

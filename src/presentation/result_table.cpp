@@ -214,7 +214,8 @@ int ResultTable::appendRow(const QStringList& cells)
 
 void ResultTable::setTable(const QStringList& titles, std::vector<std::vector<QString>> rows)
 {
-    const int columns = static_cast<int>(titles.size());
+    // A table without a title row takes its width from its rows.
+    const int columns = static_cast<int>(titles.isEmpty() && !rows.empty() ? rows.front().size() : titles.size());
     std::vector<QString> cells;
     cells.reserve((rows.size() + 1) * std::size_t(columns));
     if (model_->fixedRows()) cells.insert(cells.end(), titles.begin(), titles.end());

@@ -196,3 +196,91 @@ TEST(Highway2006Page, SpeedsHandBackAndDetails)
 
 }  // namespace
 }  // namespace qelvo::ui
+
+#include <QHeaderView>
+#include <QTabBar>
+#include <cmath>
+
+#include "app/tab_sheet.h"
+#include "noise/pages/industrial_noise_page.h"
+
+namespace qelvo::ui {
+namespace {
+
+QAbstractButton* radio(QWidget* w, const QString& text)
+{
+    for (auto* r : w->findChildren<QRadioButton*>())
+        if (r->text() == text) return r;
+    return nullptr;
+}
+
+TEST(IndustrialNoisePage, ResultTabComputesOnlyWhenChosen)
+{
+    IndustrialNoisePage page;
+    page.show();
+    radio(&page, "室外点声源")->click();
+    EXPECT_TRUE(page.resultText()->toPlainText().isEmpty());
+    QTest::mouseClick(page.tabs()->tabBar(), Qt::LeftButton, {}, page.tabs()->tabBar()->tabRect(1).center());
+    EXPECT_TRUE(page.resultText()->toPlainText().startsWith("距声源1[m]预测点计算结果："));
+    ASSERT_EQ(page.table()->rowCount(), 4);
+    ASSERT_EQ(page.table()->columnCount(), 21);
+    EXPECT_EQ(page.table()->text(0, 0), "距离m");
+    EXPECT_EQ(page.table()->text(2, 1), "85.80");
+    EXPECT_EQ(page.table()->verticalHeader()->width(), 140);
+    EXPECT_EQ(page.table()->columnWidth(1), 45);
+}
+
+TEST(IndustrialNoisePage, FormRules)
+{
+    IndustrialNoisePage page;
+    page.show();
+    IndustrialInputForm* form = page.inputForm();
+    // Indoor: the reference-level radio is off limits.
+    EXPECT_FALSE(radio(form, "已知参照点倍频带声压级Lp")->isEnabled());
+    radio(form, "室外点声源")->click();
+    EXPECT_TRUE(radio(form, "已知参照点倍频带声压级Lp")->isEnabled());
+    EXPECT_FALSE(form->findChild<QLineEdit*>("R")->isEnabled());
+    radio(form, "已知参照点倍频带声压级Lp")->click();
+    EXPECT_TRUE(form->findChild<QLineEdit*>("Lp0")->isVisible());
+    EXPECT_FALSE(form->findChild<QLineEdit*>("Lw")->isVisible());
+
+    auto* ground = form->findChild<QCheckBox*>("ground");
+    ground->setChecked(true);
+    EXPECT_TRUE(form->findChild<QLineEdit*>("hm")->isEnabled());
+    form->findChild<QCheckBox*>("barrier")->setChecked(true);
+    EXPECT_FALSE(ground->isChecked());
+    EXPECT_FALSE(ground->isEnabled());
+    EXPECT_FALSE(form->findChild<QLineEdit*>("step")->isVisible());
+    EXPECT_EQ(form->labelFor("rmax")->text(), "预测点距声源水平距离r[m]");
+    EXPECT_TRUE(form->findChild<QLineEdit*>("d2")->isEnabled());
+    form->findChild<QCheckBox*>("barrier")->setChecked(false);
+    EXPECT_EQ(form->labelFor("rmax")->text(), "预测点距声源水平距离r[m]最大值");
+    EXPECT_TRUE(ground->isEnabled());
+
+    form->findChild<QLineEdit*>("f")->setText("1000");
+    form->computeWeighting();
+    EXPECT_LT(std::fabs(form->findChild<QLineEdit*>("dA")->text().toDouble()), 0.05);  // 1 kHz: about 0
+}
+
+TEST(IndustrialNoisePage, PathDifferenceHandBack)
+{
+    IndustrialNoisePage page;
+    IndustrialInputForm* form = page.inputForm();
+    form->findChild<QCheckBox*>("barrier")->setChecked(true);
+    form->findChild<QLineEdit*>("rmax")->setText("9");
+    testing::InterceptModals modals([](QDialog& d) {
+        auto& w = static_cast<PathDifferenceWindow&>(d);
+        w.page()->compute();
+        return int(QDialog::Accepted);
+    });
+    form->openPathDifference();
+    noise::PathDifferenceInput at9;
+    at9.r = 9;  // the maximum distance is the source–receiver distance
+    const auto expected = noise::computePathDifference(at9);
+    EXPECT_EQ(form->findChild<QLineEdit*>("d1")->text().toStdString(), formatSingle(expected.delta1));
+    EXPECT_EQ(form->findChild<QLineEdit*>("d3")->text().toStdString(), formatSingle(expected.delta3));
+    EXPECT_TRUE(form->findChild<QLineEdit*>("d2")->isEnabled());  // finite mode: all three
+}
+
+}  // namespace
+}  // namespace qelvo::ui
