@@ -212,12 +212,12 @@ void FormPage::addToButtonRow(QWidget* widget) { buttons_->insertWidget(buttons_
 void FormPage::addBelowButtons(QWidget* widget, int stretch)
 {
     // Widgets that stretch take the room of the closing stretch; others keep it below them.
-    if (stretch > 0) {
+    if (stretch > 0 && closingStretch_) {
         delete pageLayout_->takeAt(pageLayout_->count() - 1);
-        pageLayout_->addWidget(widget, stretch);
-    } else {
-        pageLayout_->insertWidget(pageLayout_->count() - 1, widget);
+        closingStretch_ = false;
     }
+    if (closingStretch_) pageLayout_->insertWidget(pageLayout_->count() - 1, widget);
+    else pageLayout_->addWidget(widget, stretch);
 }
 
 void FormPage::addNote(const QString& text)

@@ -106,6 +106,7 @@ private:
     QVBoxLayout* pageLayout_;
     std::map<std::string, QLabel*> labels_;
     bool twoColumns_ = false;
+    bool closingStretch_ = true;  // the page layout still ends in its stretch
     int groups_ = 1;
     int row_ = -1;
     int column_ = 0;

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -131,6 +132,7 @@ IndustrialNoisePage::IndustrialNoisePage(QWidget* parent)
     const PageSlot& slot = pageSlot(37);
 
     auto* results = new FormPage(QStringLiteral("预测结果"));
+    results->group()->hide();  // the result form has no fields
     text_ = results->addResultText();
     table_ = new ResultTable(ResultTable::Form::Grid, results);
     table_->setFixedColumnCount(1);
