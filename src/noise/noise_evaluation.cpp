@@ -34,7 +34,7 @@ EvaluationResult computeEvaluation(const EvaluationInput& in)
     if (in.mode == 1) {
         r.value = 10 * std::log10((in.Td * std::pow(10.0, 0.1 * in.Ld) + in.Tn * std::pow(10.0, 0.1 * (in.Ln + 10.0))) *
                                   (1.0 / 24));
-        r.line = cformat("昼夜等效声级Ldn:%.2fdBA", r.value);
+        r.text = cformat("昼夜等效声级Ldn:%.2fdBA", r.value);
         return r;
     }
     if (in.levels.find_first_not_of(" \t") == std::string::npos) {
@@ -61,13 +61,9 @@ EvaluationResult computeEvaluation(const EvaluationInput& in)
         }
         r.value = 10 * std::log10(weighted / total);
     }
-    r.line = cformat("总共有%d个数据;    等效连续A声级Leq:%.2fdBA", static_cast<int>(n), r.value);
+    r.text = cformat("总共有%d个数据;    等效连续A声级Leq:%.2fdBA", static_cast<int>(n), r.value);
     return r;
 }
-
-namespace {
-void presentEvaluation(const EvaluationResult& r, Report& report) { report.text = r.line; }
-}  // namespace
 
 const CalculatorDef<EvaluationInput, EvaluationResult>& evaluationCalculator()
 {
@@ -85,7 +81,7 @@ const CalculatorDef<EvaluationInput, EvaluationResult>& evaluationCalculator()
          field("Tn", "夜间持续时间Tn[hr]", &In::Tn)},
         {},
         &computeEvaluation,
-        &presentEvaluation,
+        &presentText<EvaluationResult>,
     };
     return def;
 }

@@ -18,7 +18,7 @@ struct EvaluationInput {
 
 struct EvaluationResult {
     double value = 0;
-    std::string line;  // the result line beside the button
+    std::string text;  // the result line beside the button
     Refusal refusal;
 };
 

@@ -85,10 +85,6 @@ PathDifferenceResult computePathDifference(const PathDifferenceInput& in)
     return res;
 }
 
-namespace {
-void presentPathDifference(const PathDifferenceResult& r, Report& report) { report.text = r.text; }
-}  // namespace
-
 const CalculatorDef<PathDifferenceInput, PathDifferenceResult>& pathDifferenceCalculator()
 {
     using In = PathDifferenceInput;
@@ -110,7 +106,7 @@ const CalculatorDef<PathDifferenceInput, PathDifferenceResult>& pathDifferenceCa
         {field("delta1", "δ1[m]", &Out::delta1), field("delta2", "δ2[m]", &Out::delta2),
          field("delta3", "δ3[m]", &Out::delta3)},
         &computePathDifference,
-        &presentPathDifference,
+        &presentText<PathDifferenceResult>,
     };
     return def;
 }

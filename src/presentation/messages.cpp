@@ -1,6 +1,7 @@
 #include "presentation/messages.h"
 
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -39,6 +40,17 @@ void showMessage(QWidget* parent, const QString& text, const QString& caption)
     }
     QMessageBox box(QMessageBox::NoIcon, message.caption, message.text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+QDialogButtonBox* okCancelButtons(QDialog* dialog, std::function<void()> onOk)
+{
+    auto* buttons = new QDialogButtonBox(dialog);
+    buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+    if (onOk) QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, std::move(onOk));
+    else QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return buttons;
 }
 
 int execModal(QDialog& dialog)

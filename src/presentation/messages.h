@@ -8,6 +8,7 @@
 #include <functional>
 
 class QDialog;
+class QDialogButtonBox;
 class QWidget;
 
 namespace qelvo::ui {
@@ -43,6 +44,9 @@ struct FileRequest {
 };
 using FileHandler = std::function<QString(QWidget* parent, const FileRequest&)>;
 QString chooseFile(QWidget* parent, const FileRequest& request);
+
+// "确定" / "取消" for a modal window: accept and reject, unless `onOk` decides to accept.
+QDialogButtonBox* okCancelButtons(QDialog* dialog, std::function<void()> onOk = {});
 
 // Each returns the handler it replaces; an empty handler restores the real behaviour.
 MessageHandler setMessageHandler(MessageHandler handler);

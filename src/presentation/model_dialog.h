@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "presentation/form_page.h"
+#include "presentation/messages.h"
 #include "presentation/page_style.h"
 
 namespace qelvo::ui {
@@ -21,13 +22,9 @@ public:
         setWindowTitle(title);
         paintBackground(this, kToolWindowColour);
         paintBackground(page_, kToolWindowColour);
-        auto* buttons = new QDialogButtonBox(this);
-        buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole);
-        buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
-        connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        auto* buttons = okCancelButtons(this, [this] {
             if (finish()) accept();
         });
-        connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
         auto* layout = new QVBoxLayout(this);
         layout->addWidget(page_);
         layout->addWidget(buttons);

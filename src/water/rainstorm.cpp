@@ -372,10 +372,6 @@ RainstormResult computeRainstorm(const RainstormInput& in)
     return r;
 }
 
-namespace {
-void presentRainstorm(const RainstormResult& r, Report& report) { report.text = r.text; }
-}  // namespace
-
 const CalculatorDef<RainstormInput, RainstormResult>& rainstormCalculator()
 {
     using In = RainstormInput;
@@ -391,7 +387,7 @@ const CalculatorDef<RainstormInput, RainstormResult>& rainstormCalculator()
              field("psi", "径流系数 Ψ", &In::psi)},
             {field("q", "暴雨强度q [升/秒·公顷]", &RainstormResult::q), field("Q", "雨水流量Q [升/秒]", &RainstormResult::Q)},
             &computeRainstorm,
-            &presentRainstorm,
+            &presentText<RainstormResult>,
         };
     }();
     return def;

@@ -44,10 +44,6 @@ PhResult computePh(const PhInput& in)
     return r;
 }
 
-namespace {
-void presentPh(const PhResult& r, Report& report) { report.text = r.text; }
-}  // namespace
-
 const CalculatorDef<PhInput, PhResult>& phCalculator()
 {
     using In = PhInput;
@@ -63,7 +59,7 @@ const CalculatorDef<PhInput, PhResult>& phCalculator()
          field("Cw", "废水酸度Cap[mgN/L]", &In::Cw)},
         {field("Ka1", "碳酸一级平衡常数 Ka1", &PhResult::Ka1), field("pH", "完全混合后河流中的pH值 pH", &PhResult::pH)},
         &computePh,
-        &presentPh,
+        &presentText<PhResult>,
     };
     return def;
 }

@@ -71,11 +71,11 @@ TEST(NoiseEvaluation, LeqAndLdn)
     EvaluationInput in;
     EvaluationResult r = computeEvaluation(in);
     EXPECT_NEAR(r.value, 10 * std::log10((20 * 1e7 + 30 * std::pow(10, 6.5) + 40 * 1e6) / 90), 1e-9);
-    EXPECT_EQ(r.line, "总共有3个数据;    等效连续A声级Leq:65.71dBA");
+    EXPECT_EQ(r.text, "总共有3个数据;    等效连续A声级Leq:65.71dBA");
     in.equalIntervals = 1;
     EXPECT_EQ(cformat("%.2f", computeEvaluation(in).value), "66.74");
     in.mode = 1;
-    EXPECT_EQ(computeEvaluation(in).line, "昼夜等效声级Ldn:73.71dBA");
+    EXPECT_EQ(computeEvaluation(in).text, "昼夜等效声级Ldn:73.71dBA");
 }
 
 TEST(NoiseEvaluation, MissingPiecesCountAsZero)

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "common/number_format.h"
+#include "presentation/messages.h"
 #include "presentation/page_style.h"
 
 namespace qelvo::ui {
@@ -111,11 +112,7 @@ PathDifferenceWindow::PathDifferenceWindow(float r, int mode, QWidget* parent)
     modes->button(1 - mode)->hide();
     setMode(mode);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = okCancelButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(picture_, 0, Qt::AlignHCenter);
     layout->addWidget(page_, 1);
