@@ -1,6 +1,7 @@
 #include "common/registry.h"
 
 #include "noise/decibel_calculator.h"
+#include "noise/highway_2009.h"
 #include "noise/highway_jtg2006.h"
 #include "noise/industrial_noise.h"
 #include "noise/noise_evaluation.h"
@@ -28,6 +29,9 @@ const std::vector<Calculator>& calculators()
         eraseTypes(noise::stueberDistanceCalculator()),
         eraseTypes(noise::lp1Calculator()),
         eraseTypes(noise::pathDifferenceCalculator()),
+        eraseTypes(noise::highway2009Calculator()),
+        eraseTypes(noise::infiniteBarrierCalculator()),
+        eraseTypes(noise::embankmentCalculator()),
         eraseTypes(noise::highway2006Calculator()),
         eraseTypes(noise::industrialCalculator()),
         eraseTypes(noise::airAbsorptionCalculator()),

@@ -303,3 +303,55 @@ TEST(IndustrialNoise, IndoorSourceBarrierAndRefusals)
 
 }  // namespace
 }  // namespace qelvo::noise
+
+#include "noise/highway_2009.h"
+
+namespace qelvo::noise {
+namespace {
+
+TEST(Highway2009, Defaults)
+{
+    const Highway2009Result r = computeHighway2009({});
+    EXPECT_EQ(cformat("%.2f %.2f %.2f", r.Leq[0], r.Leq[1], r.Leq[2]), "55.74 53.78 50.87");
+    EXPECT_EQ(cformat("%.2f", r.total), "58.67");
+    EXPECT_EQ(cformat("%.2f", r.withBackground), "60.22");
+    EXPECT_EQ(r.text.substr(0, r.text.find("----")),
+              "总车流小时等效声级Leq=58.67[dB]\r\n总车流小时等效声级＋背景噪声=60.22[dB]\r\n");
+    EXPECT_EQ(cformat("%.2f", referenceLevel(0, 50)), "83.71");
+    EXPECT_EQ(cformat("%.2f", referenceLevel(1, 60)), "80.78");
+    EXPECT_EQ(cformat("%.2f", referenceLevel(2, 70)), "76.68");
+}
+
+TEST(Highway2009, CorrectionsAndAttenuations)
+{
+    Highway2009Input in;
+    in.rural = 1;
+    in.ruralA = 12;  // used as 10
+    in.surface = 1;  // cement: (V − 10)·0.05 below 50 km/h, else 2
+    in.VL = 40;
+    in.intersection = 1;
+    in.crossing = 1;  // 40～70 m: +2
+    const Highway2009Result r = computeHighway2009(in);
+    EXPECT_NE(r.text.find("农村房屋附加衰减量Abar=10.00[dB]"), std::string::npos);
+    EXPECT_NE(r.text.find("路面修正量△L路面:\r\n大型车＝1.50[dB]，中型车＝2.00[dB]"), std::string::npos);
+    EXPECT_NE(r.text.find("城市道路交叉路口噪声修正值Abar=＋2.00[dB]"), std::string::npos);
+}
+
+TEST(Highway2009, BarrierAndEmbankment)
+{
+    EXPECT_EQ(cformat("%.2f", computeInfiniteBarrier({}).Abar), "4.77");  // δ = 0: 10·lg 3
+    EXPECT_GT(computeInfiniteBarrier({0.5f}).Abar, 10);
+    EmbankmentResult e = computeEmbankment({});
+    EXPECT_TRUE(e.illuminated);  // xe = 7, z = −1 ≤ 1.2
+    EmbankmentInput far;
+    far.r = 6;
+    EXPECT_EQ(computeEmbankment(far).refusal.message, "预测点离声源水平距离不符合逻辑，请重输！");
+    EmbankmentInput shadow;
+    shadow.d1 = 15;  // the receiver lies below the sight line over the edge
+    e = computeEmbankment(shadow);
+    EXPECT_FALSE(e.illuminated);
+    EXPECT_NEAR(e.delta, std::sqrt(225.0 + 1) + std::sqrt(25.0 + 0.64) - std::sqrt(400.0 + 1.8 * 1.8), 1e-5);
+}
+
+}  // namespace
+}  // namespace qelvo::noise

@@ -1,0 +1,170 @@
+#include "noise/highway_2009.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/catalogue.h"
+#include "common/number_format.h"
+#include "noise/highway_jtg2006.h"
+
+namespace qelvo::noise {
+
+namespace {
+double lg(double x) { return std::log10(x); }
+constexpr double kOneOver273 = 0.0036630037;
+constexpr double kDegree = 0.01745327777777778;
+}  // namespace
+
+double referenceLevel(int vehicleClass, double V)
+{
+    switch (vehicleClass) {
+    case 0: return 22.0 + 36.32 * lg(V);
+    case 1: return 8.8 + 40.48 * lg(V);
+    default: return 12.6 + 34.73 * lg(V);
+    }
+}
+
+Highway2009Result computeHighway2009(const Highway2009Input& in)
+{
+    Highway2009Result res;
+    const double V[3] = {in.VL, in.VM, in.VS};
+    const double N[3] = {in.NL, in.NM, in.NS};
+    const double Lo[3] = {in.LoL, in.LoM, in.LoS};
+    const double gradient[3] = {0.98 * in.beta, 0.73 * in.beta, 0.5 * in.beta};
+    double surface[3] = {};
+    if (in.surface == 1)
+        for (int i = 0; i < 3; ++i) surface[i] = V[i] < 50 ? (V[i] - 10) * 0.05 : 2.0;
+    const auto classes = [](const char* title, const double v[3]) {
+        return cformat("%s大型车＝%.2f[dB]，中型车＝%.2f[dB]，小型车＝%.2f[dB]\r\n", title, v[0], v[1], v[2]);
+    };
+
+    const double barrier = in.barrier ? in.Abar : 0;
+    const double embankment = in.embankment ? in.embankmentA : 0;
+    const double rural = in.rural ? std::min(double(in.ruralA), 10.0) : 0;
+    const double air = in.air ? in.a * in.r * 0.001 : 0;
+    const double ground = in.ground ? std::max(0.0, 4.8 - (2.0 * in.hm / in.r) * (17 + 300.0 / in.r)) : 0;
+    const double A = barrier + embankment + rural + air + ground;
+    static const double intersectionAddition[] = {3, 2, 1, 0};
+    const double dL3 = in.intersection ? intersectionAddition[std::clamp(in.crossing, 0, 3)] : 0;
+
+    double energy = 0;
+    for (int i = 0; i < 3; ++i) {
+        res.Leq[i] = 10 * (lg(N[i] / V[i]) + lg(7.5 / in.r) + lg(in.psi * 0.0055555557)) + dL3 + surface[i] +
+                     gradient[i] + Lo[i] - A - 16;
+        energy += std::pow(10.0, 0.1 * res.Leq[i]);
+    }
+    res.total = 10 * lg(energy);
+    const double withBackground = 10 * lg(std::pow(10.0, 0.1 * res.total) + std::pow(10.0, 0.1 * in.Lbg));
+    res.withBackground = static_cast<float>(withBackground);
+
+    const auto line = [](bool on, const char* format, double v) { return on ? cformat(format, v) : std::string(); };
+    res.text = cformat("总车流小时等效声级Leq=%.2f[dB]\r\n总车流小时等效声级＋背景噪声=%.2f[dB]\r\n"
+                       "----------------------------------------------------------\r\n详细结果如下：\r\n",
+                       res.total, withBackground) +
+               classes("纵坡修正量△L坡度:\r\n", gradient) + classes("路面修正量△L路面:\r\n", surface) +
+               line(in.barrier, "声屏障衰减量Abar=%.2f[dB]\r\n", barrier) +
+               line(in.embankment, "高路堤或低路堑两侧声影区衰减量Abar=%.2f[dB]\r\n", embankment) +
+               line(in.rural, "农村房屋附加衰减量Abar=%.2f[dB]\r\n", rural) +
+               line(in.air, "空气吸收衰减Aatm=%.2f[dB]\r\n", air) + line(in.ground, "地面效应衰减Agr=%.2f[dB]\r\n", ground) +
+               line(in.intersection, "城市道路交叉路口噪声修正值Abar=＋%.2f[dB]\r\n", dL3) +
+               classes("各车型小时等效声级:\r\n", res.Leq);
+    return res;
+}
+
+BarrierResult computeInfiniteBarrier(const BarrierInput& in)
+{
+    if (!(in.f > 0)) return {0, {"中心频率f必须大于0，请重新输入！", "f"}};
+    const double c = 331 * std::sqrt(1 + in.T * kOneOver273);
+    const double t = 40 * double(in.f) * in.delta / (3 * c);
+    return {static_cast<float>(-shadowCorrection(t)), {}};  // the same diffraction formula
+}
+
+EmbankmentResult computeEmbankment(const EmbankmentInput& in)
+{
+    const double h1 = in.h1, h2 = in.h2, h = in.h, d1 = in.d1, r = in.r;
+    const double xe = d1 + h / std::tan(in.a * kDegree);
+    if (xe > r) return {0, false, {"预测点离声源水平距离不符合逻辑，请重输！", "r"}};
+    // The sight line from the source over the road edge, at the receiver's distance.
+    const double z = h + h1 - h1 * r / d1;
+    if (z <= h2) return {0, true, {}};
+    const double delta =
+        std::sqrt(d1 * d1 + h1 * h1) + std::sqrt((r - d1) * (r - d1) + (h - h2) * (h - h2)) -
+        std::sqrt(r * r + (h + h1 - h2) * (h + h1 - h2));
+    return {static_cast<float>(delta), false, {}};
+}
+
+namespace {
+void presentEmbankment(const EmbankmentResult& r, Report& report)
+{
+    if (r.illuminated) report.messages.push_back(kIlluminated);
+}
+}  // namespace
+
+const CalculatorDef<Highway2009Input, Highway2009Result>& highway2009Calculator()
+{
+    using In = Highway2009Input;
+    const std::string speed = "V[km/h]平均车速", flow = "N[辆/h]平均小时车流量", lo = "Lo[dBA]";
+    static const CalculatorDef<In, Highway2009Result> def{
+        "noise.highway2009",
+        menuLabel(32832),
+        {field("VL", "大型车", &In::VL, speed), field("VM", "中型车", &In::VM, speed), field("VS", "小型车", &In::VS, speed),
+         field("NL", "大型车", &In::NL, flow), field("NM", "中型车", &In::NM, flow), field("NS", "小型车", &In::NS, flow),
+         field("LoL", "大型车", &In::LoL, lo), field("LoM", "中型车", &In::LoM, lo), field("LoS", "小型车", &In::LoS, lo),
+         field("r", "预测点距声源距离r[m]", &In::r),
+         field("Lbg", "背景A声级[dBA]", &In::Lbg),
+         field("f", "中心频率f[Hz]", &In::f),
+         field("T", "大气温度T[℃] ", &In::T),
+         field("psi", "预测点到有限长路段两端张角Ψ[度]", &In::psi),
+         field("beta", "公路纵坡坡度β[%]", &In::beta),
+         choiceField("surface", "路面类型", &In::surface, {"沥青混凝土", "水泥混凝土"}),
+         checkField("barrier", "考虑屏障衰减Abar", &In::barrier),
+         field("Abar", "无限长声屏障衰减量Abar[dB]", &In::Abar),
+         checkField("embankment", "考虑高路堤或低路堑衰减Abar", &In::embankment),
+         field("embankmentA", "高路堤或低路堑衰减量[dB]", &In::embankmentA),
+         checkField("rural", "考虑农村房屋噪声附加衰减Abar", &In::rural),
+         field("ruralA", "衰减量[dB]", &In::ruralA),
+         checkField("air", "考虑空气吸收衰减Aatm", &In::air),
+         field("a", "大气吸收衰减系数a[dB/km]", &In::a),
+         field("hr", "空气相对湿度h[%]", &In::hr),
+         field("pa", "环境大气压pa[kPa]", &In::pa),
+         checkField("ground", "考虑地面衰减Agr", &In::ground),
+         field("hm", "声源到预测点平均离地高度hm[m]", &In::hm),
+         checkField("intersection", "考虑交叉路口噪声修正△L3", &In::intersection),
+         choiceField("crossing", "预测点距最近快车道中轴线交叉点距离[m]", &In::crossing, {"≤40", "40～70", "70～100", ">100"})},
+        {field("Leq", "总车流小时等效声级＋背景噪声[dB]", &Highway2009Result::withBackground)},
+        &computeHighway2009,
+        &presentText<Highway2009Result>,
+    };
+    return def;
+}
+
+const CalculatorDef<BarrierInput, BarrierResult>& infiniteBarrierCalculator()
+{
+    static const CalculatorDef<BarrierInput, BarrierResult> def{
+        "noise.barrier_infinite",
+        "无限长声屏障衰减量",
+        {field("delta", "声程差δ[m]", &BarrierInput::delta), field("f", "中心频率f[Hz]", &BarrierInput::f),
+         field("T", "大气温度T[℃] ", &BarrierInput::T)},
+        {field("Abar", "无限长声屏障衰减量Abar[dB]", &BarrierResult::Abar)},
+        &computeInfiniteBarrier,
+    };
+    return def;
+}
+
+const CalculatorDef<EmbankmentInput, EmbankmentResult>& embankmentCalculator()
+{
+    using In = EmbankmentInput;
+    static const CalculatorDef<In, EmbankmentResult> def{
+        "noise.embankment",
+        "高路堤或低路堑衰减量计算",
+        {field("h1", "声源高度h1[m]", &In::h1), field("h2", "测点高度h2[m]", &In::h2), field("h", "路基高度h[m]", &In::h),
+         field("d1", "声源距路边d1[m]", &In::d1), field("a", "斜坡角度a[度]", &In::a),
+         field("r", "预测点距声源距离r[m]", &In::r)},
+        {field("delta", "声程差δ[m]", &EmbankmentResult::delta)},
+        &computeEmbankment,
+        &presentEmbankment,
+    };
+    return def;
+}
+
+}  // namespace qelvo::noise
