@@ -5,6 +5,7 @@
 #include "app/tab_sheet.h"
 #include "common/catalogue.h"
 #include "noise/pages/decibel_calculator_window.h"
+#include "noise/pages/highway_2009_page.h"
 #include "noise/pages/highway_jtg2006_page.h"
 #include "noise/pages/industrial_noise_page.h"
 #include "noise/pages/noise_evaluation_page.h"
@@ -49,6 +50,7 @@ QWidget* createPage(int slot, QWidget* parent)
     case 17: return new Highway2006Page(parent);
     case 21: return createSludgePage(parent);
     case 37: return new IndustrialNoisePage(parent);
+    case 38: return new Highway2009Page(parent);
     case 22: return new SpPage(parent);
     case 23: return createMixing2dPage(parent);
     case 24: return new FrPage(parent);

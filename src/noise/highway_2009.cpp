@@ -71,6 +71,11 @@ Highway2009Result computeHighway2009(const Highway2009Input& in)
     return res;
 }
 
+double finiteBarrierAttenuation(double infinite, double ratio)
+{
+    return -10 * lg(ratio * std::pow(10.0, -0.1 * infinite) + (1 - ratio));
+}
+
 BarrierResult computeInfiniteBarrier(const BarrierInput& in)
 {
     if (!(in.f > 0)) return {0, {"中心频率f必须大于0，请重新输入！", "f"}};

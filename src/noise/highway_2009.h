@@ -69,6 +69,11 @@ struct EmbankmentResult {
 };
 EmbankmentResult computeEmbankment(const EmbankmentInput& in);
 
+// A finite barrier that screens the fraction `ratio` (β/θ) of the view, from the infinite
+// barrier's attenuation: the unscreened part still arrives in full. The curves of the
+// correction chart.
+double finiteBarrierAttenuation(double infinite, double ratio);
+
 inline const char* kIlluminated = "预测点处于声照区，Abar=0！";
 
 const CalculatorDef<Highway2009Input, Highway2009Result>& highway2009Calculator();

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QWidget>
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -123,6 +124,7 @@ struct PageOptions {
     QString resultGroup;                                // results in a group of their own
     std::vector<std::pair<std::string, QString>> groupsBefore;  // field key → group it opens
     bool resultFields = true;  // false: the results show only as text or a table
+    std::vector<std::string> notFields;  // inputs the page shows otherwise (a table)
     std::string outputsAfter;  // the input after which the result fields stand, or at the end
 };
 
@@ -141,6 +143,8 @@ public:
         for (const auto& f : def_.inputs) {
             for (const auto& [key, title] : options.groupsBefore)
                 if (key == f.desc.key) startGroup(title);
+            if (std::find(options.notFields.begin(), options.notFields.end(), f.desc.key) != options.notFields.end())
+                continue;
             add(input_, f);
             if (options.resultFields && f.desc.key == options.outputsAfter) addOutputs();
         }

@@ -16,8 +16,9 @@ namespace qelvo::ui {
 template <class In, class Out>
 class ModelDialog : public QDialog {
 public:
-    ModelDialog(const CalculatorDef<In, Out>& def, const QString& title, QWidget* parent = nullptr)
-        : QDialog(parent), page_(new ModelPage<In, Out>(def, {QString()}, this))
+    ModelDialog(const CalculatorDef<In, Out>& def, const QString& title, QWidget* parent = nullptr,
+                const QString& computeText = QStringLiteral("计算"))
+        : QDialog(parent), page_(new ModelPage<In, Out>(def, {QString(), computeText}, this))
     {
         setWindowTitle(title);
         paintBackground(this, kToolWindowColour);
@@ -25,17 +26,21 @@ public:
         auto* buttons = okCancelButtons(this, [this] {
             if (finish()) accept();
         });
-        auto* layout = new QVBoxLayout(this);
-        layout->addWidget(page_);
-        layout->addWidget(buttons);
+        layout_ = new QVBoxLayout(this);
+        layout_->addWidget(page_);
+        layout_->addWidget(buttons);
     }
 
     ModelPage<In, Out>* page() const { return page_; }
     const Out& result() const { return page_->result(); }
     bool finish() { return page_->compute(); }
 
+protected:
+    QVBoxLayout* mainLayout() const { return layout_; }
+
 private:
     ModelPage<In, Out>* page_;
+    QVBoxLayout* layout_ = nullptr;
 };
 
 }  // namespace qelvo::ui

@@ -1,0 +1,226 @@
+#include "noise/pages/highway_2009_page.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "app/tab_sheet.h"
+#include "common/catalogue.h"
+#include "common/number_parse.h"
+#include "noise/industrial_noise.h"
+#include "noise/pages/highway_charts.h"
+#include "noise/pages/path_difference_window.h"
+#include "presentation/messages.h"
+#include "presentation/page_style.h"
+
+namespace qelvo::ui {
+
+namespace {
+const QString kInfiniteLabel = QStringLiteral("无限长声屏障衰减量Abar[dB]");
+const QString kFiniteLabel = QStringLiteral("有限长声屏障衰减量Abar[dB]");
+}  // namespace
+
+FiniteBarrierWindow::FiniteBarrierWindow(float infinite, QWidget* parent)
+    : QDialog(parent), value_(new QLineEdit(QStringLiteral("0"), this))
+{
+    setWindowTitle(QStringLiteral("无限长屏障修正"));
+    paintBackground(this, kToolWindowColour);
+    auto* prompt = new QLabel(QString::fromStdString(
+                                  cformat("无限长屏障衰减量为%.2fdB，根据上图，请输入有限长屏障衰减量[dB]", double(infinite))),
+                              this);
+    prompt->setWordWrap(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new FiniteBarrierChart(this), 0, Qt::AlignHCenter);
+    layout->addWidget(prompt);
+    layout->addWidget(value_);
+    layout->addWidget(okCancelButtons(this, [this] {
+        if (parseSingle(value_->text().toStdString())) accept();
+        else showMessage(this, kNotANumber);
+    }));
+}
+
+EmbankmentWindow::EmbankmentWindow(float r, QWidget* parent)
+    : QDialog(parent),
+      page_(new ModelPage<noise::EmbankmentInput, noise::EmbankmentResult>(
+          noise::embankmentCalculator(), {QStringLiteral("高路堤或低路堑衰减量计算"), QStringLiteral("计算声程差")}, this)),
+      abar_(new QLineEdit(QStringLiteral("0"), this))
+{
+    setWindowTitle(QStringLiteral("高路堤或低路堑衰减量计算"));
+    paintBackground(this, kToolWindowColour);
+    paintBackground(page_, kToolWindowColour);
+    auto* rEdit = qobject_cast<QLineEdit*>(page_->binder().widgetFor("r"));
+    rEdit->setText(QString::fromStdString(formatSingle(r)));
+    rEdit->setReadOnly(true);
+    page_->onComputed = [this](const Report& report) {
+        for (const auto& m : report.messages) {
+            showMessage(this, QString::fromStdString(m));
+            abar_->setText(QStringLiteral("0"));
+        }
+    };
+    auto* pictures = new QHBoxLayout;
+    pictures->addWidget(new EmbankmentPicture(this));
+    pictures->addWidget(new PathDifferenceChart(this));
+    auto* abarRow = new QHBoxLayout;
+    abarRow->addWidget(new QLabel(QStringLiteral("查下表可知衰减量Abar"), this));
+    abarRow->addWidget(abar_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(pictures);
+    layout->addWidget(page_);
+    layout->addLayout(abarRow);
+    layout->addWidget(okCancelButtons(this, [this] {
+        if (parseSingle(abar_->text().toStdString())) accept();
+        else showMessage(this, kNotANumber);
+    }));
+}
+
+namespace {
+PageOptions formOptions()
+{
+    PageOptions o{QStringLiteral("参数输入"), QString()};
+    o.resultFields = false;
+    o.notFields = {"VL", "VM", "VS", "NL", "NM", "NS", "LoL", "LoM", "LoS"};
+    o.groupsBefore = {{"barrier", QStringLiteral("衰减与修正")}};
+    return o;
+}
+}  // namespace
+
+Highway2009Form::Highway2009Form(QWidget* parent)
+    : ModelPage(noise::highway2009Calculator(), formOptions(), parent), vehicles_(new ResultTable(ResultTable::Form::Grid))
+{
+    // The vehicle table stands above the fields.
+    vehicles_->setFixedRowCount(1);
+    vehicles_->setFixedColumnCount(1);
+    vehicles_->setEditable(true);
+    vehicles_->setTable({QStringLiteral("车型"), QStringLiteral("V[km/h]平均车速"), QStringLiteral("N[辆/h]平均小时车流量"),
+                         QStringLiteral("Lo[dBA]水平距离为7.5米处能量平均A声级")},
+                        {{QStringLiteral("大型车"), "50", "50", "83.71"},
+                         {QStringLiteral("中型车"), "60", "100", "80.78"},
+                         {QStringLiteral("小型车"), "70", "200", "76.68"}});
+    vehicles_->setRowHeight(25);
+    vehicles_->setHeaderRowHeight(25);
+    const int widths[] = {50, 110, 140, 130};
+    for (int c = 0; c < 4; ++c) vehicles_->setColumnWidth(c, widths[c]);
+    vehicles_->setFixedHeight(25 * 4 + 4);
+    pageLayout()->insertWidget(0, vehicles_);
+    QObject::connect(vehicles_->model(), &QAbstractItemModel::dataChanged, this,
+                     [this](const QModelIndex& index) {
+                         if (index.column() == 0) speedEdited(index.row() + 1);
+                     });
+
+    autoA_ = addButtonBeside("a", QStringLiteral("自动计算"), [this] {
+        binder().read();
+        const auto r = noise::computeAirAbsorption({input().T, input().hr, input().pa, input().f});
+        if (r.refusal.refused()) return refuse(r.refusal);
+        edit("a")->setText(QString::fromStdString(formatSingle(r.a)));
+    });
+    pathButton_ = addButton(QStringLiteral("声程差计算"), [this] { openPathDifference(); });
+    finiteButton_ = addButton(QStringLiteral("修正为有限长屏障"), [this] { openFiniteCorrection(); });
+    embankmentButton_ = addButton(QStringLiteral("声衰减计算"), [this] { openEmbankment(); });
+    for (const char* key : {"barrier", "embankment", "rural", "air", "ground", "intersection"})
+        QObject::connect(qobject_cast<QAbstractButton*>(binder().widgetFor(key)), &QAbstractButton::toggled, this,
+                         [this] { applyRules(); });
+    applyRules();
+}
+
+QLineEdit* Highway2009Form::edit(const char* key) { return qobject_cast<QLineEdit*>(binder().widgetFor(key)); }
+
+void Highway2009Form::speedEdited(int row)
+{
+    if (row < 1 || row > 3) return;
+    const double V = leadingNumber(vehicles_->text(row, 1).toStdString());
+    const QString lo = V > 0 ? QString::fromStdString(cformat("%.2f", noise::referenceLevel(row - 1, V))) : QString();
+    if (vehicles_->text(row, 3) != lo) vehicles_->setText(row, 3, lo);
+}
+
+void Highway2009Form::applyRules()
+{
+    FieldBinder& b = binder();
+    const auto checked = [&](const char* key) { return qobject_cast<QAbstractButton*>(b.widgetFor(key))->isChecked(); };
+    const bool barrier = checked("barrier");
+    setFieldsEnabled({"Abar"}, barrier);
+    labelFor("Abar")->setEnabled(barrier);
+    pathButton_->setEnabled(barrier);
+    finiteButton_->setEnabled(barrier);
+    auto* ground = qobject_cast<QAbstractButton*>(b.widgetFor("ground"));
+    if (barrier && ground->isChecked()) {
+        QSignalBlocker quiet(ground);
+        ground->setChecked(false);
+    }
+    ground->setEnabled(!barrier);
+    setFieldsEnabled({"hm"}, !barrier && ground->isChecked());
+    setFieldsEnabled({"a", "hr", "pa"}, checked("air"));
+    autoA_->setEnabled(checked("air"));
+    embankmentButton_->setEnabled(checked("embankment"));
+    setFieldsEnabled({"embankmentA"}, checked("embankment"));
+    setFieldsEnabled({"ruralA"}, checked("rural"));
+    if (auto* first = qobject_cast<QAbstractButton*>(b.widgetFor("crossing")))
+        first->parentWidget()->setEnabled(checked("intersection"));
+}
+
+bool Highway2009Form::computeAll()
+{
+    noise::Highway2009Input& in = record();
+    float* cells[3][3] = {{&in.VL, &in.NL, &in.LoL}, {&in.VM, &in.NM, &in.LoM}, {&in.VS, &in.NS, &in.LoS}};
+    for (int row = 0; row < 3; ++row)
+        for (int col = 0; col < 3; ++col)
+            *cells[row][col] = static_cast<float>(leadingNumber(vehicles_->text(row + 1, col + 1).toStdString()));
+    return compute();
+}
+
+void Highway2009Form::openPathDifference()
+{
+    binder().read();
+    PathDifferenceWindow window(input().r, 1, this);
+    if (execModal(window) != QDialog::Accepted) return;
+    const auto a = noise::computeInfiniteBarrier({window.result().delta1, input().f, input().T});
+    edit("Abar")->setText(QString::fromStdString(formatSingle(a.Abar)));
+    labelFor("Abar")->setText(kInfiniteLabel);
+}
+
+void Highway2009Form::openFiniteCorrection()
+{
+    binder().read();
+    FiniteBarrierWindow window(input().Abar, this);
+    if (execModal(window) != QDialog::Accepted) return;
+    edit("Abar")->setText(QString::fromStdString(formatSingle(window.value())));
+    labelFor("Abar")->setText(kFiniteLabel);
+}
+
+void Highway2009Form::openEmbankment()
+{
+    binder().read();
+    EmbankmentWindow window(input().r, this);
+    if (execModal(window) != QDialog::Accepted) return;
+    edit("embankmentA")->setText(window.attenuationField()->text().trimmed());
+}
+
+Highway2009Page::Highway2009Page(QWidget* parent)
+    : QWidget(parent), tabs_(new TabSheet(this)), form_(new Highway2009Form), text_(new QPlainTextEdit)
+{
+    paintBackground(this, kPageColour);
+    const PageSlot& slot = pageSlot(38);
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(form_);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    text_->setReadOnly(true);
+    tabs_->addForm(scroll, QString::fromStdString(slot.tabs[0].title));
+    tabs_->addForm(text_, QString::fromStdString(slot.tabs[1].title));
+    form_->onComputed = [this](const Report& report) {
+        text_->setPlainText(QString::fromStdString(report.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    };
+    // Every switch of tabs computes.
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] { form_->computeAll(); });
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(tabs_);
+}
+
+}  // namespace qelvo::ui
