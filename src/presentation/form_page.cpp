@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QButtonGroup>
@@ -233,6 +234,15 @@ QLabel* FormPage::labelFor(const std::string& key) const
 {
     const auto it = labels_.find(key);
     return it == labels_.end() ? nullptr : it->second;
+}
+
+QScrollArea* scrollable(QWidget* form)
+{
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(form);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    return scroll;
 }
 
 void showReportTable(ResultTable* table, const Table& report)

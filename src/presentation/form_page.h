@@ -19,6 +19,7 @@
 class QButtonGroup;
 class QLabel;
 class QPlainTextEdit;
+class QScrollArea;
 class QGridLayout;
 class QGroupBox;
 class QHBoxLayout;
@@ -113,6 +114,9 @@ private:
     int column_ = 0;
     std::string rowHeading_;
 };
+
+// A form taller than its place, in a scroll area.
+QScrollArea* scrollable(QWidget* form);
 
 // Shows a report table as the page's table: titles in the fixed row, then the rows.
 void showReportTable(ResultTable* table, const Table& report);

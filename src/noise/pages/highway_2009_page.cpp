@@ -15,6 +15,7 @@
 #include "common/catalogue.h"
 #include "common/number_parse.h"
 #include "noise/industrial_noise.h"
+#include "noise/pages/attenuation_rules.h"
 #include "noise/pages/highway_charts.h"
 #include "noise/pages/path_difference_window.h"
 #include "presentation/messages.h"
@@ -116,9 +117,7 @@ Highway2009Form::Highway2009Form(QWidget* parent)
 
     autoA_ = addButtonBeside("a", QStringLiteral("自动计算"), [this] {
         binder().read();
-        const auto r = noise::computeAirAbsorption({input().T, input().hr, input().pa, input().f});
-        if (r.refusal.refused()) return refuse(r.refusal);
-        edit("a")->setText(QString::fromStdString(formatSingle(r.a)));
+        fillAirAbsorption(*this, input().T, input().hr, input().pa, input().f);
     });
     pathButton_ = addButton(QStringLiteral("声程差计算"), [this] { openPathDifference(); });
     finiteButton_ = addButton(QStringLiteral("修正为有限长屏障"), [this] { openFiniteCorrection(); });
@@ -148,13 +147,7 @@ void Highway2009Form::applyRules()
     labelFor("Abar")->setEnabled(barrier);
     pathButton_->setEnabled(barrier);
     finiteButton_->setEnabled(barrier);
-    auto* ground = qobject_cast<QAbstractButton*>(b.widgetFor("ground"));
-    if (barrier && ground->isChecked()) {
-        QSignalBlocker quiet(ground);
-        ground->setChecked(false);
-    }
-    ground->setEnabled(!barrier);
-    setFieldsEnabled({"hm"}, !barrier && ground->isChecked());
+    barrierExcludesGround(*this, barrier);
     setFieldsEnabled({"a", "hr", "pa"}, checked("air"));
     autoA_->setEnabled(checked("air"));
     embankmentButton_->setEnabled(checked("embankment"));
@@ -206,12 +199,8 @@ Highway2009Page::Highway2009Page(QWidget* parent)
 {
     paintBackground(this, kPageColour);
     const PageSlot& slot = pageSlot(38);
-    auto* scroll = new QScrollArea;
-    scroll->setWidget(form_);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
     text_->setReadOnly(true);
-    tabs_->addForm(scroll, QString::fromStdString(slot.tabs[0].title));
+    tabs_->addForm(scrollable(form_), QString::fromStdString(slot.tabs[0].title));
     tabs_->addForm(text_, QString::fromStdString(slot.tabs[1].title));
     form_->onComputed = [this](const Report& report) {
         text_->setPlainText(QString::fromStdString(report.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));

@@ -11,6 +11,7 @@
 
 #include "app/tab_sheet.h"
 #include "common/catalogue.h"
+#include "noise/pages/attenuation_rules.h"
 #include "noise/pages/path_difference_window.h"
 #include "presentation/excel_export.h"
 #include "presentation/messages.h"
@@ -85,13 +86,7 @@ void IndustrialInputForm::applyRules()
     const bool barrier = checked("barrier");
     setFieldsEnabled({"d1", "d2", "d3"}, barrier);
     pathButton_->setEnabled(barrier);
-    auto* ground = qobject_cast<QAbstractButton*>(b.widgetFor("ground"));
-    if (barrier && ground->isChecked()) {
-        QSignalBlocker quiet(ground);
-        ground->setChecked(false);
-    }
-    ground->setEnabled(!barrier);
-    setFieldsEnabled({"hm"}, !barrier && ground->isChecked());
+    barrierExcludesGround(*this, barrier);
     show("step", !barrier);
     labelFor("rmax")->setText(barrier ? kDistanceLabel : kDistanceLabel + QStringLiteral("最大值"));
 }
@@ -99,9 +94,7 @@ void IndustrialInputForm::applyRules()
 void IndustrialInputForm::computeAbsorption()
 {
     binder().read();
-    const auto r = noise::computeAirAbsorption({input().T, input().hr, input().pa, input().f});
-    if (r.refusal.refused()) return refuse(r.refusal);
-    edit("a")->setText(QString::fromStdString(formatSingle(r.a)));
+    fillAirAbsorption(*this, input().T, input().hr, input().pa, input().f);
 }
 
 void IndustrialInputForm::computeWeighting()
@@ -143,11 +136,7 @@ IndustrialNoisePage::IndustrialNoisePage(QWidget* parent)
     results->addTableButtons(table_, QStringLiteral("工业噪声预测计算结果"));
 
     // The input form is taller than the page: it scrolls.
-    auto* scroll = new QScrollArea;
-    scroll->setWidget(input_);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    tabs_->addForm(scroll, QString::fromStdString(slot.tabs[0].title));
+    tabs_->addForm(scrollable(input_), QString::fromStdString(slot.tabs[0].title));
     tabs_->addForm(results, QString::fromStdString(slot.tabs[1].title));
     input_->onComputed = [this](const Report& report) {
         text_->setPlainText(QString::fromStdString(report.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
