@@ -2,7 +2,9 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "noise/highway_2009.h"
 
@@ -35,6 +37,21 @@ struct Axes {
     }
 };
 
+// A curve y = f(x) sampled across the axes' x range.
+void plot(QPainter& p, const Axes& axes, const std::function<double(double)>& f)
+{
+    QPainterPath curve;
+    constexpr int kSamples = 200;
+    for (int k = 0; k <= kSamples; ++k) {
+        const double x = axes.x0 + (axes.x1 - axes.x0) * k / kSamples;
+        const QPointF pt = axes.at(x, std::min(f(x), axes.y1));
+        k == 0 ? curve.moveTo(pt) : curve.lineTo(pt);
+    }
+    p.setPen(QPen(QColor(0, 0, 200), 1.5));
+    p.drawPath(curve);
+    p.setPen(Qt::black);
+}
+
 }  // namespace
 
 FiniteBarrierChart::FiniteBarrierChart(QWidget* parent) : QWidget(parent) { setFixedSize(360, 230); }
@@ -47,15 +64,7 @@ void FiniteBarrierChart::paintEvent(QPaintEvent*)
     const Axes axes{QRectF(44, 24, 300, 170), 0, 1, 0, 25};
     axes.draw(p, QStringLiteral("屏障遮挡角与视角之比 β/θ"), QStringLiteral("有限长屏障衰减量[dB]"), 0.2, 5);
     for (int infinite : {5, 10, 15, 20, 25}) {
-        QPainterPath curve;
-        for (int k = 0; k <= 100; ++k) {
-            const double ratio = k / 100.0;
-            const QPointF pt = axes.at(ratio, noise::finiteBarrierAttenuation(infinite, ratio));
-            k == 0 ? curve.moveTo(pt) : curve.lineTo(pt);
-        }
-        p.setPen(QPen(QColor(0, 0, 200), 1.5));
-        p.drawPath(curve);
-        p.setPen(Qt::black);
+        plot(p, axes, [infinite](double ratio) { return noise::finiteBarrierAttenuation(infinite, ratio); });
         p.drawText(axes.at(1, infinite) + QPointF(-62, 12), QStringLiteral("无限长%1dB").arg(infinite));
     }
 }
@@ -102,15 +111,9 @@ void PathDifferenceChart::paintEvent(QPaintEvent*)
     p.fillRect(rect(), Qt::white);
     const Axes axes{QRectF(44, 24, 240, 140), 0, 5, 0, 25};
     axes.draw(p, QStringLiteral("声程差δ[m]（500Hz）"), QStringLiteral("衰减量Abar[dB]"), 1, 5);
-    QPainterPath curve;
-    for (int k = 0; k <= 200; ++k) {
-        const double delta = 5.0 * k / 200;
-        const double a = noise::computeInfiniteBarrier({static_cast<float>(delta), 500, 20}).Abar;
-        const QPointF pt = axes.at(delta, std::min(a, 25.0));
-        k == 0 ? curve.moveTo(pt) : curve.lineTo(pt);
-    }
-    p.setPen(QPen(QColor(0, 0, 200), 1.5));
-    p.drawPath(curve);
+    plot(p, axes, [](double delta) {
+        return double(noise::computeInfiniteBarrier({static_cast<float>(delta), 500, 20}).Abar);
+    });
 }
 
 }  // namespace qelvo::ui

@@ -14,6 +14,27 @@
 
 namespace qelvo::ui {
 
+namespace {
+
+// Source and receiver, and the dashed sound paths by way of each point over or around the
+// barrier (and the straight path, where the picture shows it).
+void drawPaths(QPainter& p, QPoint S, QPoint P, std::initializer_list<QPoint> via, bool straight)
+{
+    p.setPen(QPen(Qt::black, 1.5));
+    p.setBrush(Qt::black);
+    p.drawEllipse(S, 3, 3);
+    p.drawEllipse(P, 3, 3);
+    p.setPen(QPen(QColor(200, 0, 0), 1, Qt::DashLine));
+    for (const QPoint& o : via) {
+        p.drawLine(S, o);
+        p.drawLine(o, P);
+    }
+    if (straight) p.drawLine(S, P);
+    p.setPen(Qt::black);
+}
+
+}  // namespace
+
 // A schematic of the geometry: the side view of an infinitely long barrier, or the plan
 // of a finite one with the paths over the top and around both ends.
 class BarrierPicture : public QWidget {
@@ -31,21 +52,13 @@ protected:
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
         p.fillRect(rect(), Qt::white);
-        const QPen solid(Qt::black, 1.5), dashed(QColor(200, 0, 0), 1, Qt::DashLine);
-        p.setPen(solid);
+        p.setPen(QPen(Qt::black, 1.5));
         if (mode_ == 1) {  // side view
             const int ground = 125;
             p.drawLine(10, ground, 250, ground);
             p.fillRect(QRect(100, 40, 8, ground - 40), QColor(90, 90, 90));
             const QPoint S(40, ground - 20), P(215, ground - 35), top(104, 40);
-            p.setBrush(Qt::black);
-            p.drawEllipse(S, 3, 3);
-            p.drawEllipse(P, 3, 3);
-            p.setPen(dashed);
-            p.drawLine(S, top);
-            p.drawLine(top, P);
-            p.drawLine(S, P);
-            p.setPen(Qt::black);
+            drawPaths(p, S, P, {top}, true);
             p.drawText(S + QPoint(-12, -6), QStringLiteral("S"));
             p.drawText(P + QPoint(6, -6), QStringLiteral("P"));
             p.drawText(top + QPoint(6, -4), QStringLiteral("O1  H"));
@@ -56,18 +69,8 @@ protected:
             const int barrierX = 120;
             p.setPen(QPen(QColor(90, 90, 90), 5));
             p.drawLine(barrierX, 40, barrierX, 110);
-            p.setPen(solid);
             const QPoint S(45, 62), P(210, 118), end1(barrierX, 40), end2(barrierX, 110), top(barrierX, 85);
-            p.setBrush(Qt::black);
-            p.drawEllipse(S, 3, 3);
-            p.drawEllipse(P, 3, 3);
-            p.setPen(dashed);
-            p.drawLine(S, top);
-            p.drawLine(top, P);
-            p.drawLine(S, end1);
-            p.drawLine(end1, P);
-            p.drawLine(S, end2);
-            p.drawLine(end2, P);
+            drawPaths(p, S, P, {top, end1, end2}, false);
             p.setPen(QPen(Qt::gray, 1, Qt::DotLine));
             p.drawLine(20, 75, 240, 75);  // the perpendicular bisector
             p.setPen(Qt::black);
