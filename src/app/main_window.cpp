@@ -16,7 +16,6 @@
 #include "app/closing_animation.h"
 #include "app/link_label.h"
 #include "app/page_factory.h"
-#include "noise/pages/decibel_calculator_window.h"
 #include "presentation/dialog_units.h"
 #include "presentation/messages.h"
 #include "presentation/desktop.h"
@@ -64,7 +63,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
     auto* column = new QGroupBox(this);
     column->setGeometry(du.rect(7, 3, 75, 283));
 
-    for (const auto& menu : categoryMenus()) {
+    for (const auto& menu : programCatalogue().menus()) {
         QPushButton* b = addButton(menu.buttonId, QString::fromStdString(menu.buttonText), [&] {
             const Place& p = kButtonPlaces.at(menu.buttonId);
             return du.rect(p.x, p.y, p.w, p.h);
@@ -147,16 +146,15 @@ QWidget* MainWindow::page(int slot) const
 
 void MainWindow::runCommand(int command)
 {
-    if (command == kDecibelCalculatorCommand) {
-        openDecibelCalculator(this);  // an open one is replaced by a fresh window
+    const ListedCalculator* entry = programCatalogue().entry(command);
+    if (!entry) return;
+    if (entry->slot > 0) {
+        showPage(entry->slot);
         return;
     }
-    for (const auto& menu : categoryMenus())
-        for (const auto& entry : menu.entries)
-            if (entry.command == command && entry.slot > 0) showPage(entry.slot);
+    // A window of its own (the decibel calculator): an open one is replaced by a fresh one.
+    if (const auto open = commandWindow(command)) open(this);
 }
-
-QWidget* MainWindow::decibelCalculator() const { return openedDecibelCalculator(); }
 
 QPushButton* MainWindow::button(int controlId) const
 {
@@ -210,7 +208,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (ending_) {
         event->accept();
-        if (QWidget* calculator = openedDecibelCalculator()) calculator->close();
+        // Windows of their own (the decibel calculator) end with the main window.
+        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child->isWindow()) child->close();
         emit ended();
         return;
     }

@@ -38,7 +38,6 @@ public:
     QPushButton* button(int controlId) const;
     QMenu* categoryMenu(int controlId) const;
     QAction* commandAction(int command) const;
-    QWidget* decibelCalculator() const;
     ClockLabel* clock() const { return clock_; }
     QCheckBox* topmostBox() const { return topmost_; }
     QRect pageHostRect() const { return hostRect_; }

@@ -1,69 +1,66 @@
 #include "app/page_factory.h"
 
-#include <QVBoxLayout>
-
-#include "app/tab_sheet.h"
-#include "common/catalogue.h"
-#include "noise/pages/decibel_calculator_window.h"
-#include "noise/pages/highway_2009_page.h"
-#include "noise/pages/highway_jtg2006_page.h"
-#include "noise/pages/industrial_noise_page.h"
-#include "noise/pages/noise_evaluation_page.h"
-#include "noise/pages/workshop_pages.h"
-#include "presentation/page_style.h"
+#include "air/air_calculators.h"
+#include "air/pages/air_pages.h"
+#include "noise/noise_calculators.h"
+#include "noise/pages/noise_pages.h"
 #include "presentation/placeholder_page.h"
-#include "tools/pages/geo_distance_page.h"
-#include "tools/pages/sludge_page.h"
-#include "water/pages/sewage_page.h"
-#include "water/pages/mixing_pages.h"
-#include "water/pages/rainstorm_page.h"
-#include "water/pages/river_ph_page.h"
-#include "water/pages/sp_page.h"
-#include "water/pages/water_temperature_page.h"
+#include "risk/pages/risk_pages.h"
+#include "risk/risk_calculators.h"
+#include "tools/pages/tools_pages.h"
+#include "tools/tools_calculators.h"
+#include "water/pages/water_pages.h"
+#include "water/water_calculators.h"
 
 namespace qelvo::ui {
 namespace {
 
-QWidget* createTabContainer(const PageSlot& slot, QWidget* parent)
+// Every domain once, in the order of the category buttons.
+const std::vector<const PageList*>& domainPages()
 {
-    auto* container = new QWidget(parent);
-    paintBackground(container, kPageColour);
-    auto* sheet = new TabSheet(container);
-    for (const auto& tab : slot.tabs)
-        sheet->addForm(new PlaceholderPage(QString::fromStdString(slot.name + " — " + tab.title)),
-                       QString::fromStdString(tab.title));
-    auto* layout = new QVBoxLayout(container);
-    layout->setContentsMargins(2, 2, 2, 2);
-    layout->addWidget(sheet);
-    return container;
+    static const std::vector<const PageList*> lists = {&waterPages(), &airPages(), &noisePages(), &riskPages(),
+                                                       &toolsPages()};
+    return lists;
+}
+
+const PageMaker* makerFor(const std::string& calculatorId)
+{
+    if (calculatorId.empty()) return nullptr;
+    for (const PageList* list : domainPages())
+        for (const PageMaker& maker : *list)
+            if (maker.calculatorId == calculatorId) return &maker;
+    return nullptr;
 }
 
 }  // namespace
 
+const Catalogue& programCatalogue()
+{
+    static const Catalogue catalogue = [] {
+        CalculatorList all;
+        for (const CalculatorList* domain : {&water::waterCalculators(), &air::airCalculators(),
+                                             &noise::noiseCalculators(), &risk::riskCalculators(),
+                                             &tools::toolsCalculators()})
+            all.insert(all.end(), domain->begin(), domain->end());
+        return Catalogue(std::move(all));
+    }();
+    return catalogue;
+}
+
 QWidget* createPage(int slot, QWidget* parent)
 {
-    switch (slot) {
-    case 1: return createSewagePage(parent);
-    case 4: return new GreenPage(parent);
-    case 6: return new StueberPage(parent);
-    case 7: return new NoiseEvaluationPage(parent);
-    case 17: return new Highway2006Page(parent);
-    case 21: return createSludgePage(parent);
-    case 37: return new IndustrialNoisePage(parent);
-    case 38: return new Highway2009Page(parent);
-    case 22: return new SpPage(parent);
-    case 23: return createMixing2dPage(parent);
-    case 24: return new FrPage(parent);
-    case 25: return createCumFlowPage(parent);
-    case 31: return new RainstormPage(parent);
-    case 35: return new RiverPhPage(parent);
-    case 36: return new WaterTemperaturePage(parent);
-    case 30: return createGeoDistancePage(parent);
-    default: break;
-    }
-    const PageSlot& info = pageSlot(slot);
-    if (!info.tabs.empty()) return createTabContainer(info, parent);
-    return new PlaceholderPage(QString::fromStdString(info.name), parent);
+    const PageSlot& info = programCatalogue().pageSlot(slot);
+    if (const PageMaker* maker = makerFor(info.calculatorId); maker && maker->createPage)
+        return maker->createPage(info, parent);
+    return createPlaceholder(info, parent);
+}
+
+std::function<void(QWidget* owner)> commandWindow(int command)
+{
+    const ListedCalculator* entry = programCatalogue().entry(command);
+    if (!entry || !entry->calculator || entry->slot != 0) return {};
+    const PageMaker* maker = makerFor(entry->calculator->id);
+    return maker ? maker->openWindow : std::function<void(QWidget*)>();
 }
 
 }  // namespace qelvo::ui

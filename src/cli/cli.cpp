@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "cli/contour_command.h"
-#include "common/registry.h"
+#include "cli/calculators.h"
 
 namespace qelvo::cli {
 namespace {

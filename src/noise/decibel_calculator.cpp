@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "common/catalogue.h"
 #include "common/number_format.h"
 #include "noise/decibel.h"
 
@@ -168,7 +167,7 @@ const CalculatorDef<DbCalcInput, DbCalcResult>& decibelCalculatorDef()
 {
     static const CalculatorDef<DbCalcInput, DbCalcResult> def{
         "noise.dbcalc",
-        menuLabel(kDecibelCalculatorCommand),
+        "分贝计算器",
         {field("keys", "按键序列", &DbCalcInput::keys)},
         {field("display", "显示", &DbCalcResult::display)},
         &runDecibelKeys,

@@ -10,6 +10,9 @@
 
 namespace qelvo::noise {
 
+// The menu command that opens the calculator in a window of its own.
+constexpr int kDecibelCalculatorCommand = 32805;
+
 enum class DbKey { D0, D1, D2, D3, D4, D5, D6, D7, D8, D9, Point, Plus, Minus, Equals, Back, ClearEntry };
 
 class DecibelCalculator {

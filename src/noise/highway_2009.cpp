@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "common/catalogue.h"
 #include "common/number_format.h"
 #include "noise/highway_jtg2006.h"
 
@@ -111,7 +110,7 @@ const CalculatorDef<Highway2009Input, Highway2009Result>& highway2009Calculator(
     const std::string speed = "V[km/h]平均车速", flow = "N[辆/h]平均小时车流量", lo = "Lo[dBA]";
     static const CalculatorDef<In, Highway2009Result> def{
         "noise.highway2009",
-        menuLabel(32832),
+        "公路交通噪声预测模式[09新导则]",
         {field("VL", "大型车", &In::VL, speed), field("VM", "中型车", &In::VM, speed), field("VS", "小型车", &In::VS, speed),
          field("NL", "大型车", &In::NL, flow), field("NM", "中型车", &In::NM, flow), field("NS", "小型车", &In::NS, flow),
          field("LoL", "大型车", &In::LoL, lo), field("LoM", "中型车", &In::LoM, lo), field("LoS", "小型车", &In::LoS, lo),

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "common/catalogue.h"
 #include "common/number_format.h"
 
 namespace qelvo::noise {
@@ -130,7 +129,7 @@ const CalculatorDef<Highway2006Input, Highway2006Result>& highway2006Calculator(
     const std::string speed = "车辆车速v[km/h]：", flow = "车辆小时车流量N[辆/h]：";
     static const CalculatorDef<In, Highway2006Result> def{
         "noise.highway2006",
-        menuLabel(32802),
+        "交通部公路交通噪声预测模式",
         {field("VL", "大型车", &In::VL, speed),
          field("VM", "中型车", &In::VM, speed),
          field("VS", "小型车", &In::VS, speed),

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "common/catalogue.h"
 #include "common/number_format.h"
 
 namespace qelvo::noise {
@@ -144,7 +143,7 @@ const CalculatorDef<IndustrialInput, IndustrialResult>& industrialCalculator()
     const std::string delta = "声程差δ[m]";
     static const CalculatorDef<In, IndustrialResult> def{
         "noise.industrial",
-        menuLabel(32831),
+        "工业噪声预测模式[09新导则]",
         {choiceField("sourceType", "声源类型", &In::sourceType, {"室内点声源", "室外点声源"}),
          choiceField("soundField", "声源处于", &In::soundField, {"自由声场", "半自由声场"}),
          field("Lbg", "背景A声级[dBA]", &In::Lbg),

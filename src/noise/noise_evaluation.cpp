@@ -3,7 +3,6 @@
 #include <cmath>
 #include <vector>
 
-#include "common/catalogue.h"
 #include "common/number_format.h"
 #include "common/number_parse.h"
 
@@ -70,7 +69,7 @@ const CalculatorDef<EvaluationInput, EvaluationResult>& evaluationCalculator()
     using In = EvaluationInput;
     static const CalculatorDef<In, EvaluationResult> def{
         "noise.evaluation",
-        menuLabel(32782),
+        "噪声评价量计算",
         {choiceField("mode", "评价量", &In::mode, {"等效连续A声级Leq", "昼夜等效声级Ldn"}),
          field("levels", "瞬时A声级[dBA]", &In::levels),
          field("durations", "间隔时间[任意]", &In::durations),

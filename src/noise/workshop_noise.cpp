@@ -3,7 +3,6 @@
 #include <cmath>
 #include <map>
 
-#include "common/catalogue.h"
 #include "common/number_format.h"
 #include "noise/decibel.h"
 
@@ -146,13 +145,13 @@ const Fields<Distance>& distanceOutput(const char* label)
 const CalculatorDef<GreenInput, GreenTable>& greenCalculator()
 {
     static const CalculatorDef<GreenInput, GreenTable> def{
-        "noise.green", menuLabel(32771), greenFields(), {}, &computeGreen, &presentGreen};
+        "noise.green", "格林公式", greenFields(), {}, &computeGreen, &presentGreen};
     return def;
 }
 
 const CalculatorDef<GreenInput, Distance>& greenDistanceCalculator()
 {
-    static const CalculatorDef<GreenInput, Distance> def{"noise.green_distance", menuLabel(32771) + "（噪声达标距离）",
+    static const CalculatorDef<GreenInput, Distance> def{"noise.green_distance", greenCalculator().label + "（噪声达标距离）",
                                                          greenFields(), distanceOutput("噪声达标距离L"),
                                                          &computeGreenDistance};
     return def;
@@ -161,7 +160,7 @@ const CalculatorDef<GreenInput, Distance>& greenDistanceCalculator()
 const CalculatorDef<StueberInput, StueberLevel>& stueberCalculator()
 {
     static const CalculatorDef<StueberInput, StueberLevel> def{
-        "noise.stueber", menuLabel(32772), stueberFields(),
+        "noise.stueber", "Stueber公式", stueberFields(),
         {field("level", "叠加背景噪声后预测点噪声值[dB]", &StueberLevel::level)}, &computeStueber};
     return def;
 }
@@ -169,7 +168,7 @@ const CalculatorDef<StueberInput, StueberLevel>& stueberCalculator()
 const CalculatorDef<StueberInput, Distance>& stueberDistanceCalculator()
 {
     static const CalculatorDef<StueberInput, Distance> def{"noise.stueber_distance",
-                                                           menuLabel(32772) + "（噪声达标距离）", stueberFields(),
+                                                           stueberCalculator().label + "（噪声达标距离）", stueberFields(),
                                                            distanceOutput("噪声达标距离L[m]"), &computeStueberDistance};
     return def;
 }

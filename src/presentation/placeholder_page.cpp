@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "common/catalogue.h"
 #include "presentation/page_style.h"
+#include "presentation/tab_sheet.h"
 
 namespace qelvo::ui {
 
@@ -19,6 +21,21 @@ PlaceholderPage::PlaceholderPage(const QString& name, QWidget* parent) : QWidget
     layout->setContentsMargins(12, 8, 12, 8);
     layout->addWidget(group);
     layout->addStretch();
+}
+
+QWidget* createPlaceholder(const PageSlot& slot, QWidget* parent)
+{
+    if (slot.tabs.empty()) return new PlaceholderPage(QString::fromStdString(slot.name), parent);
+    auto* container = new QWidget(parent);
+    paintBackground(container, kPageColour);
+    auto* sheet = new TabSheet(container);
+    for (const auto& tab : slot.tabs)
+        sheet->addForm(new PlaceholderPage(QString::fromStdString(slot.name + " — " + tab.title)),
+                       QString::fromStdString(tab.title));
+    auto* layout = new QVBoxLayout(container);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(sheet);
+    return container;
 }
 
 }  // namespace qelvo::ui

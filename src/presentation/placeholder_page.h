@@ -3,6 +3,10 @@
 
 #include <QWidget>
 
+namespace qelvo {
+struct PageSlot;
+}
+
 namespace qelvo::ui {
 
 inline const QString kNotYetProvided = QStringLiteral("该计算功能尚未提供");
@@ -12,5 +16,8 @@ class PlaceholderPage : public QWidget {
 public:
     PlaceholderPage(const QString& name, QWidget* parent = nullptr);
 };
+
+// The placeholder of a slot: a tab container of placeholders where the slot has tabs.
+QWidget* createPlaceholder(const PageSlot& slot, QWidget* parent);
 
 }  // namespace qelvo::ui

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "common/catalogue.h"
 
 namespace qelvo::tools {
 
@@ -27,7 +26,7 @@ const CalculatorDef<GeoDistanceInput, GeoDistanceResult>& geoDistanceCalculator(
     using In = GeoDistanceInput;
     static const CalculatorDef<In, GeoDistanceResult> def{
         "tools.geo_distance",
-        menuLabel(32820),
+        "两点经纬度算距离",
         {field("lon1", "东经[度]", &In::lon1, "第一点："),
          field("lat1", "北纬[度]", &In::lat1, "第一点："),
          field("lon2", "东经[度]", &In::lon2, "第二点："),

@@ -1,6 +1,5 @@
 #include "tools/sludge.h"
 
-#include "common/catalogue.h"
 
 namespace qelvo::tools {
 
@@ -20,7 +19,7 @@ const CalculatorDef<SludgeInput, SludgeResult>& sludgeCalculator()
     using In = SludgeInput;
     static const CalculatorDef<In, SludgeResult> def{
         "solid.sludge",
-        menuLabel(32806),
+        "沉淀池污泥量计算",
         {field("Q", "污水流量 Q [m^3/d]", &In::Q),
          field("C", "进水悬浮物浓度 C [mg/L]", &In::C),
          field("eta", "去除率 η [%]", &In::eta),

@@ -5,7 +5,6 @@
 #include <map>
 #include <stdexcept>
 
-#include "common/catalogue.h"
 #include "common/number_format.h"
 #include "common/number_parse.h"
 
@@ -378,7 +377,7 @@ const CalculatorDef<RainstormInput, RainstormResult>& rainstormCalculator()
     static const CalculatorDef<In, RainstormResult> def = [] {
         return CalculatorDef<In, RainstormResult>{
             "water.rainstorm",
-            menuLabel(32821),
+            "暴雨强度和雨水量计算",
             {choiceField("province", "所在省份", &In::province, rainstormProvinces()),
              field("city", "城市（名称或序号）", &In::city),
              field("P", "重现期 P [年]", &In::P),

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <utility>
 
-#include "common/catalogue.h"
 #include "common/number_format.h"
 #include "water/river_limits.h"
 
@@ -261,28 +260,28 @@ const Fields<PointResult> pointOutput = {field("C", "预测点污染物浓度C [
 const CalculatorDef<Mixing2dInput, PointResult>& mixing2dCalculator()
 {
     static const CalculatorDef<Mixing2dInput, PointResult> def{
-        "water.mixing2d", menuLabel(32809), mixing2dFields(), pointOutput, &computeMixing2dPoint};
+        "water.mixing2d", "二维稳态混合模式", mixing2dFields(), pointOutput, &computeMixing2dPoint};
     return def;
 }
 
 const CalculatorDef<Mixing2dInput, MixingGrid>& mixing2dGridCalculator()
 {
     static const CalculatorDef<Mixing2dInput, MixingGrid> def{
-        "water.mixing2d_grid", menuLabel(32809) + "（网格计算）", mixing2dFields(), {}, &computeMixing2dGrid, &presentGrid};
+        "water.mixing2d_grid", mixing2dCalculator().label + "（网格计算）", mixing2dFields(), {}, &computeMixing2dGrid, &presentGrid};
     return def;
 }
 
 const CalculatorDef<CumFlowInput, PointResult>& cumFlowCalculator()
 {
     static const CalculatorDef<CumFlowInput, PointResult> def{
-        "water.cumflow", menuLabel(32811), cumFlowFields(), pointOutput, &computeCumFlowPoint};
+        "water.cumflow", "稳态混合累积流量模式", cumFlowFields(), pointOutput, &computeCumFlowPoint};
     return def;
 }
 
 const CalculatorDef<CumFlowInput, MixingGrid>& cumFlowGridCalculator()
 {
     static const CalculatorDef<CumFlowInput, MixingGrid> def{
-        "water.cumflow_grid", menuLabel(32811) + "（网格计算）", cumFlowFields(), {}, &computeCumFlowGrid, &presentGrid};
+        "water.cumflow_grid", cumFlowCalculator().label + "（网格计算）", cumFlowFields(), {}, &computeCumFlowGrid, &presentGrid};
     return def;
 }
 
@@ -291,7 +290,7 @@ const CalculatorDef<FrInput, FrResult>& frCalculator()
     using In = FrInput;
     static const CalculatorDef<In, FrResult> def{
         "water.fr",
-        menuLabel(32810),
+        "弗－罗模式",
         {field("Ch", "河流上游污染物浓度Ch[mg/L]", &In::Ch),
          field("Qh", "河水流量Qh [m^3/s]", &In::Qh),
          field("Cp", "污染物排放浓度Cp [mg/L]", &In::Cp),

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "common/catalogue.h"
 #include "common/number_format.h"
 
 namespace qelvo::water {
@@ -49,7 +48,7 @@ const CalculatorDef<PhInput, PhResult>& phCalculator()
     using In = PhInput;
     static const CalculatorDef<In, PhResult> def{
         "water.ph",
-        menuLabel(32829),
+        "导则河流pH模式",
         {choiceField("kind", "废水性质", &In::kind, {"废水呈酸性", "废水呈碱性"}),
          field("Qh", "河水流量Qh [m^3/s]", &In::Qh),
          field("pHh", "本底pH值pHh[     ]", &In::pHh),

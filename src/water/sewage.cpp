@@ -1,6 +1,5 @@
 #include "water/sewage.h"
 
-#include "common/catalogue.h"
 
 namespace qelvo::water {
 
@@ -37,7 +36,7 @@ const CalculatorDef<SewageInput, SewageResult>& sewageCalculator()
     using Out = SewageResult;
     static const CalculatorDef<In, Out> def{
         "water.sewage",
-        menuLabel(32807),
+        "生活污水和垃圾",
         {field("N", "工人数", &In::N),
          field("Nr", "其中住宿人数", &In::Nr),
          field("d", "工作天数", &In::d),

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "common/catalogue.h"
 #include "common/number_format.h"
 #include "water/river_limits.h"
 
@@ -62,7 +61,7 @@ const CalculatorDef<SpInput, SpResult>& spCalculator()
     using In = SpInput;
     static const CalculatorDef<In, SpResult> def{
         "water.sp",
-        menuLabel(32808),
+        "S-P模式",
         {field("Qh", "河水流量Qh [m^3/s]", &In::Qh),
          field("Ch", "上游污染物浓度Ch [mg/L]", &In::Ch),
          field("Qp", "污水流量Qp [m^3/s]", &In::Qp),

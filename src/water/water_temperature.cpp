@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "common/catalogue.h"
 #include "common/number_format.h"
 #include "water/river_limits.h"
 
@@ -51,7 +50,7 @@ const CalculatorDef<TemperatureInput, TemperatureResult>& temperatureCalculator(
     using In = TemperatureInput;
     static const CalculatorDef<In, TemperatureResult> def{
         "water.temperature",
-        menuLabel(32830),
+        "导则一维日均水温模式",
         {field("Qh", "河水流量Qh [m^3/s]", &In::Qh),
          field("Qp", "废水流量Qp[m^3/s]", &In::Qp),
          field("H", "河流平均水深H [m] ", &In::H),

@@ -18,7 +18,9 @@
 #include "app/closing_animation.h"
 #include "app/link_label.h"
 #include "app/main_window.h"
-#include "app/tab_sheet.h"
+#include "app/page_factory.h"
+#include "noise/pages/decibel_calculator_window.h"
+#include "presentation/tab_sheet.h"
 #include "presentation/placeholder_page.h"
 
 namespace qelvo::ui {
@@ -62,7 +64,7 @@ TEST(MainWindow, ShowPageFallsBackToSlotOne)
 TEST(MainWindow, EveryMenuEntryReachesItsSlot)
 {
     MainWindow w;
-    for (const auto& menu : categoryMenus()) {
+    for (const auto& menu : programCatalogue().menus()) {
         QPushButton* b = w.button(menu.buttonId);
         ASSERT_NE(b, nullptr);
         EXPECT_EQ(b->text().toStdString(), menu.buttonText);
@@ -86,7 +88,7 @@ TEST(MainWindow, EveryMenuEntryReachesItsSlot)
 TEST(MainWindow, NoVisibleControlLeadsToSlots19And26)
 {
     MainWindow w;
-    for (const auto& menu : categoryMenus()) {
+    for (const auto& menu : programCatalogue().menus()) {
         if (!w.button(menu.buttonId)->isVisibleTo(&w)) continue;
         for (QAction* a : w.categoryMenu(menu.buttonId)->actions()) {
             w.showPage(1);
@@ -117,15 +119,15 @@ TEST(MainWindow, PagesKeepTheirInputsAndResultsAcrossShowPage)
 TEST(MainWindow, DecibelCalculatorOpensFreshEachTime)
 {
     MainWindow w;
-    w.commandAction(kDecibelCalculatorCommand)->trigger();
-    QPointer<QWidget> first = w.decibelCalculator();
+    w.commandAction(noise::kDecibelCalculatorCommand)->trigger();
+    QPointer<QWidget> first = openedDecibelCalculator();
     ASSERT_TRUE(first);
     EXPECT_TRUE(first->isVisible());
     EXPECT_EQ(w.currentSlot(), 1);  // the page host is not touched
-    w.commandAction(kDecibelCalculatorCommand)->trigger();
+    w.commandAction(noise::kDecibelCalculatorCommand)->trigger();
     EXPECT_TRUE(first.isNull());
-    ASSERT_TRUE(w.decibelCalculator());
-    EXPECT_TRUE(w.decibelCalculator()->isVisible());
+    ASSERT_TRUE(openedDecibelCalculator());
+    EXPECT_TRUE(openedDecibelCalculator()->isVisible());
 }
 
 TEST(MainWindow, TabContainersSwitchFormsByClickAndKeepThem)
@@ -133,7 +135,7 @@ TEST(MainWindow, TabContainersSwitchFormsByClickAndKeepThem)
     MainWindow w;
     w.show();
     int containers = 0;
-    for (const auto& slot : pageSlots()) {
+    for (const auto& slot : programCatalogue().pageSlots()) {
         auto* sheet = w.page(slot.slot)->findChild<TabSheet*>();
         if (slot.tabs.empty()) {
             EXPECT_EQ(sheet, nullptr);

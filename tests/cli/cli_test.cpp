@@ -5,7 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "common/registry.h"
+#include "cli/calculators.h"
 #include "contour/grid_file.h"
 
 #include <fstream>

@@ -8,78 +8,129 @@
 namespace qelvo {
 namespace {
 
-TEST(Catalogue, CategoryButtonsInOrder)
+TEST(CatalogueLayout, CategoryButtonsInOrder)
 {
-    const auto& menus = categoryMenus();
+    const auto& menus = categoryLayout();
     ASSERT_EQ(menus.size(), 7u);
     const char* texts[] = {"水预测工具", "大气预测工具", "噪声预测工具", "环境风险评价", "固废预测工具", "其他工具", "地表沉陷预测"};
+    const int menuIds[] = {201, 150, 149, 151, 152, 203, 202};
     for (std::size_t i = 0; i < menus.size(); ++i) {
         EXPECT_EQ(menus[i].buttonText, texts[i]);
+        EXPECT_EQ(menus[i].menuId, menuIds[i]);
         EXPECT_EQ(menus[i].shown, i != 6) << "only the subsidence button is hidden";
     }
+    EXPECT_EQ(menus[5].popupTitle, "噪声预测");  // the other tools' menu keeps the noise menu's title
 }
 
-TEST(Catalogue, MenuEntriesAndSeparators)
-{
-    std::map<std::string, std::vector<std::string>> labels;
-    for (const auto& menu : categoryMenus())
-        for (const auto& e : menu.entries) labels[menu.buttonText].push_back(e.isSeparator() ? "—" : e.label);
-    EXPECT_EQ(labels["水预测工具"],
-              (std::vector<std::string>{"生活污水和垃圾", "暴雨强度和雨水量计算", "—", "S-P模式", "二维稳态混合模式",
-                                        "弗－罗模式", "稳态混合累积流量模式", "导则河流pH模式", "导则一维日均水温模式"}));
-    EXPECT_EQ(labels["噪声预测工具"],
-              (std::vector<std::string>{"工业噪声预测模式[09新导则]", "公路交通噪声预测模式[09新导则]", "—", "分贝计算器",
-                                        "噪声评价量计算", "—", "格林公式", "Stueber公式", "交通部公路交通噪声预测模式"}));
-    EXPECT_EQ(labels["大气预测工具"].size(), 13u);
-    EXPECT_EQ(labels["环境风险评价"][7], "沸腾液体扩展为蒸气云爆炸事故(BLEVE事故)后果模型 ");  // trailing blank kept
-    EXPECT_EQ(labels["其他工具"], (std::vector<std::string>{"单位换算器", "两点经纬度算距离"}));
-}
-
-TEST(Catalogue, CommandsAndSlots)
+TEST(CatalogueLayout, CommandsOnceEachWithSeparators)
 {
     std::set<int> commands;
-    std::set<int> reachable;  // slots a shown button leads to
-    for (const auto& menu : categoryMenus())
-        for (const auto& e : menu.entries) {
-            if (e.isSeparator()) continue;
-            EXPECT_TRUE(commands.insert(e.command).second) << "duplicate command " << e.command;
-            EXPECT_GE(e.command, 32771);
-            EXPECT_LE(e.command, 32832);
-            if (e.slot > 0) {
-                EXPECT_EQ(pageSlot(e.slot).dialog, e.dialog) << e.label;
+    std::map<int, int> separators;
+    for (const auto& menu : categoryLayout())
+        for (int command : menu.commands) {
+            if (command == 0) {
+                ++separators[menu.buttonId];
+                continue;
             }
-            if (menu.shown && e.slot > 0) reachable.insert(e.slot);
+            EXPECT_TRUE(commands.insert(command).second) << "duplicate command " << command;
+            EXPECT_GE(command, 32771);
+            EXPECT_LE(command, 32832);
         }
-    EXPECT_EQ(reachable.size(), 36u);
-    EXPECT_FALSE(reachable.count(19));  // subsidence: only the hidden button
-    EXPECT_FALSE(reachable.count(26));  // pool fire: no entry at all
-    EXPECT_EQ(menuLabel(kDecibelCalculatorCommand), "分贝计算器");
+    EXPECT_EQ(commands.size(), 38u);
+    EXPECT_EQ(separators, (std::map<int, int>{{1000, 1}, {1001, 2}, {1003, 2}, {1008, 1}}));
+    EXPECT_EQ(categoryLayout()[2].commands, (std::vector<int>{32831, 32832, 0, 32805, 32782, 0, 32771, 32772, 32802}));
 }
 
-TEST(Catalogue, SlotsAndTabContainers)
+TEST(CatalogueLayout, SlotsAndTabContainers)
 {
-    ASSERT_EQ(pageSlots().size(), static_cast<std::size_t>(kSlotCount));
+    ASSERT_EQ(slotLayout().size(), static_cast<std::size_t>(kSlotCount));
     std::set<int> dialogs;
+    std::map<int, std::vector<std::string>> tabs;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        EXPECT_EQ(pageSlot(slot).slot, slot);
-        EXPECT_FALSE(pageSlot(slot).name.empty()) << slot;
-        dialogs.insert(pageSlot(slot).dialog);
+        const SlotLayout& s = slotLayout()[slot - 1];
+        EXPECT_EQ(s.slot, slot);
+        dialogs.insert(s.dialog);
+        for (const auto& t : s.tabs) tabs[slot].push_back(t.title);
     }
     EXPECT_EQ(dialogs.size(), 38u);
-    EXPECT_EQ(pageSlot(0).slot, 1);
-    EXPECT_EQ(pageSlot(39).slot, 1);
-    EXPECT_EQ(pageSlot(-5).slot, 1);
-    EXPECT_EQ(pageSlot(26).name, "池火灾事故后果模型");
-
-    std::map<int, std::vector<std::string>> tabs;
-    for (const auto& s : pageSlots())
-        for (const auto& t : s.tabs) tabs[s.slot].push_back(t.title);
+    EXPECT_EQ(slotLayout()[26 - 1].dialog, 214);
     EXPECT_EQ(tabs.size(), 5u);
     EXPECT_EQ(tabs[18], (std::vector<std::string>{"污染源相关参数 ", "气象相关参数 ", "预测结果 "}));
     EXPECT_EQ(tabs[20], (std::vector<std::string>{"交通运输起尘量 ", "煤堆起尘量 "}));
     EXPECT_EQ(tabs[34], (std::vector<std::string>{"SCREEN3参数输入 ", "预测结果 "}));
     EXPECT_EQ(tabs[37], (std::vector<std::string>{"参数输入 ", "预测结果 "}));
     EXPECT_EQ(tabs[38], (std::vector<std::string>{"参数输入 ", "预测结果 "}));
+}
+
+// A list that serves every command and slot of the layout with planned entries.
+CalculatorList plannedEverywhere()
+{
+    CalculatorList list;
+    std::set<int> slots;
+    int nextSlot = 1;
+    for (const auto& menu : categoryLayout())
+        for (int command : menu.commands)
+            if (command != 0) {
+                list.push_back(planned(command, nextSlot, "菜单" + std::to_string(command)));
+                slots.insert(nextSlot++);
+            }
+    while (nextSlot <= kSlotCount) list.push_back(planned(0, nextSlot++, "无菜单"));
+    return list;
+}
+
+struct Probe {
+    int value = 0;
+};
+struct ProbeResult {
+    int twice = 0;
+};
+ProbeResult twice(const Probe& p) { return {2 * p.value}; }
+const CalculatorDef<Probe, ProbeResult>& probe()
+{
+    static const CalculatorDef<Probe, ProbeResult> def{
+        "test.probe", "探针", {field("value", "值", &Probe::value)}, {field("twice", "两倍", &ProbeResult::twice)}, &twice};
+    return def;
+}
+
+TEST(Catalogue, LabelsAndSlotsComeFromTheLists)
+{
+    CalculatorList list = plannedEverywhere();
+    list[0] = listed(32807, 1, probe());  // the first water entry, built
+    list.push_back(listed(probe()));       // a second action: no command, no slot
+    const Catalogue c(list);
+    EXPECT_TRUE(c.problems().empty()) << c.problems().front();
+    ASSERT_EQ(c.menus().size(), 7u);
+    EXPECT_EQ(c.menus()[0].entries[0].label, "探针");
+    EXPECT_EQ(c.menus()[0].entries[0].slot, 1);
+    EXPECT_TRUE(c.menus()[0].entries[2].isSeparator());
+    EXPECT_EQ(c.menus()[0].entries[1].label, "菜单32821");
+    EXPECT_EQ(c.pageSlot(1).name, "探针");
+    EXPECT_EQ(c.pageSlot(1).calculatorId, "test.probe");
+    EXPECT_EQ(c.pageSlot(2).calculatorId, "");  // planned: a placeholder
+    EXPECT_EQ(c.pageSlot(38).name, "菜单32818");  // the last command of the last menu
+    EXPECT_EQ(c.pageSlot(37).tabs.size(), 2u);  // tabs from the layout
+    EXPECT_EQ(c.pageSlot(0).slot, 1);  // out of range: slot 1
+    EXPECT_EQ(c.pageSlot(39).slot, 1);
+    EXPECT_EQ(c.pageSlot(-5).slot, 1);
+    EXPECT_EQ(c.menuLabel(32807), "探针");
+    EXPECT_EQ(c.menuLabel(1), "");
+    EXPECT_EQ(c.entry(0), nullptr);  // a second action is not a menu entry
+}
+
+TEST(Catalogue, ProblemsAreNamed)
+{
+    CalculatorList list = plannedEverywhere();
+    list.erase(list.begin());                         // command 32807 and slot 1 served by none
+    list.push_back(planned(32821, 0, "又一个"));      // a second entry for a command
+    list.push_back(planned(32999, 0, "不在菜单"));    // a command in no menu
+    list.push_back(planned(0, 40, "没有的位置"));
+    const Catalogue c(list);
+    const std::vector<std::string> expected = {"two calculators list command 32821: 又一个",
+                                               "no slot 40: 没有的位置",
+                                               "no calculator lists menu command 32807",
+                                               "command 32999 is in no menu",
+                                               "no calculator lists slot 1"};
+    EXPECT_EQ(c.problems(), expected);
 }
 
 }  // namespace

@@ -11,8 +11,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "app/tab_sheet.h"
-#include "common/catalogue.h"
+#include "presentation/tab_sheet.h"
 #include "common/number_parse.h"
 #include "noise/industrial_noise.h"
 #include "noise/pages/attenuation_rules.h"
@@ -194,11 +193,10 @@ void Highway2009Form::openEmbankment()
     edit("embankmentA")->setText(window.attenuationField()->text().trimmed());
 }
 
-Highway2009Page::Highway2009Page(QWidget* parent)
+Highway2009Page::Highway2009Page(const PageSlot& slot, QWidget* parent)
     : QWidget(parent), tabs_(new TabSheet(this)), form_(new Highway2009Form), text_(new QPlainTextEdit)
 {
     paintBackground(this, kPageColour);
-    const PageSlot& slot = pageSlot(38);
     text_->setReadOnly(true);
     tabs_->addForm(scrollable(form_), QString::fromStdString(slot.tabs[0].title));
     tabs_->addForm(text_, QString::fromStdString(slot.tabs[1].title));

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include "noise/highway_2009.h"
+#include "common/catalogue.h"
 #include "presentation/form_page.h"
 
 class QLineEdit;
@@ -67,7 +68,8 @@ private:
 class Highway2009Page : public QWidget {
     Q_OBJECT
 public:
-    explicit Highway2009Page(QWidget* parent = nullptr);
+    // The tab titles come from the slot.
+    explicit Highway2009Page(const PageSlot& slot, QWidget* parent = nullptr);
     TabSheet* tabs() const { return tabs_; }
     Highway2009Form* form() const { return form_; }
     QPlainTextEdit* resultText() const { return text_; }

@@ -9,8 +9,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "app/tab_sheet.h"
-#include "common/catalogue.h"
+#include "presentation/tab_sheet.h"
 #include "noise/pages/attenuation_rules.h"
 #include "noise/pages/path_difference_window.h"
 #include "presentation/excel_export.h"
@@ -118,11 +117,10 @@ void IndustrialInputForm::openPathDifference()
     setFieldsEnabled({"d2", "d3"}, finite);
 }
 
-IndustrialNoisePage::IndustrialNoisePage(QWidget* parent)
+IndustrialNoisePage::IndustrialNoisePage(const PageSlot& slot, QWidget* parent)
     : QWidget(parent), tabs_(new TabSheet(this)), input_(new IndustrialInputForm), table_(nullptr), text_(nullptr)
 {
     paintBackground(this, kPageColour);
-    const PageSlot& slot = pageSlot(37);
 
     auto* results = new FormPage(QStringLiteral("预测结果"));
     results->group()->hide();  // the result form has no fields

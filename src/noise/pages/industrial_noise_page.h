@@ -3,6 +3,7 @@
 #pragma once
 
 #include "noise/industrial_noise.h"
+#include "common/catalogue.h"
 #include "presentation/form_page.h"
 
 class QPlainTextEdit;
@@ -31,7 +32,8 @@ private:
 class IndustrialNoisePage : public QWidget {
     Q_OBJECT
 public:
-    explicit IndustrialNoisePage(QWidget* parent = nullptr);
+    // The tab titles come from the slot.
+    explicit IndustrialNoisePage(const PageSlot& slot, QWidget* parent = nullptr);
 
     TabSheet* tabs() const { return tabs_; }
     IndustrialInputForm* inputForm() const { return input_; }

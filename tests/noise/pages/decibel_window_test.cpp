@@ -201,7 +201,8 @@ TEST(Highway2006Page, SpeedsHandBackAndDetails)
 #include <QTabBar>
 #include <cmath>
 
-#include "app/tab_sheet.h"
+#include "app/page_factory.h"
+#include "presentation/tab_sheet.h"
 #include "noise/pages/industrial_noise_page.h"
 
 namespace qelvo::ui {
@@ -216,7 +217,7 @@ QAbstractButton* radio(QWidget* w, const QString& text)
 
 TEST(IndustrialNoisePage, ResultTabComputesOnlyWhenChosen)
 {
-    IndustrialNoisePage page;
+    IndustrialNoisePage page(programCatalogue().pageSlot(37));
     page.show();
     radio(&page, "室外点声源")->click();
     EXPECT_TRUE(page.resultText()->toPlainText().isEmpty());
@@ -232,7 +233,7 @@ TEST(IndustrialNoisePage, ResultTabComputesOnlyWhenChosen)
 
 TEST(IndustrialNoisePage, FormRules)
 {
-    IndustrialNoisePage page;
+    IndustrialNoisePage page(programCatalogue().pageSlot(37));
     page.show();
     IndustrialInputForm* form = page.inputForm();
     // Indoor: the reference-level radio is off limits.
@@ -264,7 +265,7 @@ TEST(IndustrialNoisePage, FormRules)
 
 TEST(IndustrialNoisePage, PathDifferenceHandBack)
 {
-    IndustrialNoisePage page;
+    IndustrialNoisePage page(programCatalogue().pageSlot(37));
     IndustrialInputForm* form = page.inputForm();
     form->findChild<QCheckBox*>("barrier")->setChecked(true);
     form->findChild<QLineEdit*>("rmax")->setText("9");
@@ -292,7 +293,7 @@ namespace {
 
 TEST(Highway2009Page, TabSwitchComputesAndSpeedEditsRecomputeLo)
 {
-    Highway2009Page page;
+    Highway2009Page page(programCatalogue().pageSlot(38));
     page.show();
     QTest::mouseClick(page.tabs()->tabBar(), Qt::LeftButton, {}, page.tabs()->tabBar()->tabRect(1).center());
     EXPECT_TRUE(page.resultText()->toPlainText().startsWith("总车流小时等效声级Leq=58.67[dB]\n总车流小时等效声级＋背景噪声=60.22[dB]"));
@@ -307,7 +308,7 @@ TEST(Highway2009Page, TabSwitchComputesAndSpeedEditsRecomputeLo)
 TEST(Highway2009Page, BarrierRulesAndHandBacks)
 {
     testing::RecordMessages messages;
-    Highway2009Page page;
+    Highway2009Page page(programCatalogue().pageSlot(38));
     Highway2009Form* form = page.form();
     auto* ground = form->findChild<QCheckBox*>("ground");
     EXPECT_FALSE(ground->isEnabled());  // the barrier is on by default

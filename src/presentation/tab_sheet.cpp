@@ -1,4 +1,4 @@
-#include "app/tab_sheet.h"
+#include "presentation/tab_sheet.h"
 
 #include "presentation/page_style.h"
 

@@ -1,0 +1,13 @@
+#include "air/pages/air_pages.h"
+
+namespace qelvo::ui {
+
+// One line per built page: page(itsCalculator(), factory). Slots without one show a
+// placeholder naming their calculator.
+const PageList& airPages()
+{
+    static const PageList list = {};
+    return list;
+}
+
+}  // namespace qelvo::ui

@@ -1,0 +1,17 @@
+#include "tools/pages/tools_pages.h"
+
+#include "tools/pages/geo_distance_page.h"
+#include "tools/pages/sludge_page.h"
+
+namespace qelvo::ui {
+
+const PageList& toolsPages()
+{
+    static const PageList list = {
+        page(tools::sludgeCalculator(), &createSludgePage),
+        page(tools::geoDistanceCalculator(), &createGeoDistancePage),
+    };
+    return list;
+}
+
+}  // namespace qelvo::ui

@@ -1,0 +1,19 @@
+#include "tools/tools_calculators.h"
+
+#include "tools/geo_distance.h"
+#include "tools/sludge.h"
+
+namespace qelvo::tools {
+
+const CalculatorList& toolsCalculators()
+{
+    static const CalculatorList list = {
+        listed(32806, 21, sludgeCalculator()),
+        listed(32820, 30, geoDistanceCalculator()),
+        planned(32819, 5, "单位换算器"),
+        planned(32818, 19, "概率积分模型"),
+    };
+    return list;
+}
+
+}  // namespace qelvo::tools
