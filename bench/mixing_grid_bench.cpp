@@ -21,7 +21,7 @@ void MixingGrid1000ToWindow(benchmark::State& state)
     for (auto _ : state) {
         const auto grid = qelvo::water::computeMixing2dGrid(in);
         qelvo::ui::MixingGridWindow window(
-            {"t", "s", qelvo::water::mixingTable(grid), in.xmax, in.ymin, in.ymax});
+            {"t", qelvo::water::mixingTable(grid), in.xmax, in.ymin, in.ymax});
         window.show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(window.table()->rowCount());

@@ -50,13 +50,6 @@ struct CalculatorDef {
     void (*present)(const Out&, Report&) = nullptr;
 };
 
-// For calculators whose result shows as one text: their `text` member.
-template <class Out>
-void presentText(const Out& out, Report& report)
-{
-    report.text = out.text;
-}
-
 template <class Out>
 concept CanRefuse = requires(const Out& out) { { out.refusal } -> std::convertible_to<Refusal>; };
 

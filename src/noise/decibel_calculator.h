@@ -59,7 +59,7 @@ struct DbCalcInput {
 };
 
 struct DbCalcResult {
-    std::string display;
+    double display = 0;  // shown "%.15g"
     Refusal refusal;
 };
 

@@ -29,45 +29,53 @@ Highway2009Result computeHighway2009(const Highway2009Input& in)
     const double V[3] = {in.VL, in.VM, in.VS};
     const double N[3] = {in.NL, in.NM, in.NS};
     const double Lo[3] = {in.LoL, in.LoM, in.LoS};
-    const double gradient[3] = {0.98 * in.beta, 0.73 * in.beta, 0.5 * in.beta};
-    double surface[3] = {};
-    if (in.surface == 1)
-        for (int i = 0; i < 3; ++i) surface[i] = V[i] < 50 ? (V[i] - 10) * 0.05 : 2.0;
-    const auto classes = [](const char* title, const double v[3]) {
-        return cformat("%s大型车＝%.2f[dB]，中型车＝%.2f[dB]，小型车＝%.2f[dB]\r\n", title, v[0], v[1], v[2]);
-    };
+    const double gradientFactor[3] = {0.98, 0.73, 0.5};
+    for (int i = 0; i < 3; ++i) {
+        res.gradient[i] = gradientFactor[i] * in.beta;
+        if (in.surface == 1) res.surface[i] = V[i] < 50 ? (V[i] - 10) * 0.05 : 2.0;
+    }
 
-    const double barrier = in.barrier ? in.Abar : 0;
-    const double embankment = in.embankment ? in.embankmentA : 0;
-    const double rural = in.rural ? std::min(double(in.ruralA), 10.0) : 0;
-    const double air = in.air ? in.a * in.r * 0.001 : 0;
-    const double ground = in.ground ? std::max(0.0, 4.8 - (2.0 * in.hm / in.r) * (17 + 300.0 / in.r)) : 0;
-    const double A = barrier + embankment + rural + air + ground;
+    if (in.barrier) res.barrier = in.Abar;
+    if (in.embankment) res.embankment = in.embankmentA;
+    if (in.rural) res.rural = std::min(double(in.ruralA), 10.0);  // at most 10 dB
+    if (in.air) res.air = in.a * in.r * 0.001;
+    if (in.ground) res.ground = std::max(0.0, 4.8 - (2.0 * in.hm / in.r) * (17 + 300.0 / in.r));
+    const double A = res.barrier.value_or(0) + res.embankment.value_or(0) + res.rural.value_or(0) +
+                     res.air.value_or(0) + res.ground.value_or(0);
     static const double intersectionAddition[] = {3, 2, 1, 0};
-    const double dL3 = in.intersection ? intersectionAddition[std::clamp(in.crossing, 0, 3)] : 0;
+    if (in.intersection) res.intersection = intersectionAddition[std::clamp(in.crossing, 0, 3)];
+    const double dL3 = res.intersection.value_or(0);
 
     double energy = 0;
     for (int i = 0; i < 3; ++i) {
-        res.Leq[i] = 10 * (lg(N[i] / V[i]) + lg(7.5 / in.r) + lg(in.psi * 0.0055555557)) + dL3 + surface[i] +
-                     gradient[i] + Lo[i] - A - 16;
+        res.Leq[i] = 10 * (lg(N[i] / V[i]) + lg(7.5 / in.r) + lg(in.psi * 0.0055555557)) + dL3 + res.surface[i] +
+                     res.gradient[i] + Lo[i] - A - 16;
         energy += std::pow(10.0, 0.1 * res.Leq[i]);
     }
     res.total = 10 * lg(energy);
-    const double withBackground = 10 * lg(std::pow(10.0, 0.1 * res.total) + std::pow(10.0, 0.1 * in.Lbg));
-    res.withBackground = static_cast<float>(withBackground);
-
-    const auto line = [](bool on, const char* format, double v) { return on ? cformat(format, v) : std::string(); };
-    res.text = cformat("总车流小时等效声级Leq=%.2f[dB]\r\n总车流小时等效声级＋背景噪声=%.2f[dB]\r\n"
-                       "----------------------------------------------------------\r\n详细结果如下：\r\n",
-                       res.total, withBackground) +
-               classes("纵坡修正量△L坡度:\r\n", gradient) + classes("路面修正量△L路面:\r\n", surface) +
-               line(in.barrier, "声屏障衰减量Abar=%.2f[dB]\r\n", barrier) +
-               line(in.embankment, "高路堤或低路堑两侧声影区衰减量Abar=%.2f[dB]\r\n", embankment) +
-               line(in.rural, "农村房屋附加衰减量Abar=%.2f[dB]\r\n", rural) +
-               line(in.air, "空气吸收衰减Aatm=%.2f[dB]\r\n", air) + line(in.ground, "地面效应衰减Agr=%.2f[dB]\r\n", ground) +
-               line(in.intersection, "城市道路交叉路口噪声修正值Abar=＋%.2f[dB]\r\n", dL3) +
-               classes("各车型小时等效声级:\r\n", res.Leq);
+    res.totalWithBackground = 10 * lg(std::pow(10.0, 0.1 * res.total) + std::pow(10.0, 0.1 * in.Lbg));
+    res.withBackground = static_cast<float>(res.totalWithBackground);
     return res;
+}
+
+std::string highway2009Text(const Highway2009Result& r)
+{
+    const auto classes = [](const char* title, const double v[3]) {
+        return cformat("%s大型车＝%.2f[dB]，中型车＝%.2f[dB]，小型车＝%.2f[dB]\r\n", title, v[0], v[1], v[2]);
+    };
+    const auto line = [](const std::optional<double>& v, const char* format) {
+        return v ? cformat(format, *v) : std::string();
+    };
+    return cformat("总车流小时等效声级Leq=%.2f[dB]\r\n总车流小时等效声级＋背景噪声=%.2f[dB]\r\n"
+                   "----------------------------------------------------------\r\n详细结果如下：\r\n",
+                   r.total, r.totalWithBackground) +
+           classes("纵坡修正量△L坡度:\r\n", r.gradient) + classes("路面修正量△L路面:\r\n", r.surface) +
+           line(r.barrier, "声屏障衰减量Abar=%.2f[dB]\r\n") +
+           line(r.embankment, "高路堤或低路堑两侧声影区衰减量Abar=%.2f[dB]\r\n") +
+           line(r.rural, "农村房屋附加衰减量Abar=%.2f[dB]\r\n") + line(r.air, "空气吸收衰减Aatm=%.2f[dB]\r\n") +
+           line(r.ground, "地面效应衰减Agr=%.2f[dB]\r\n") +
+           line(r.intersection, "城市道路交叉路口噪声修正值Abar=＋%.2f[dB]\r\n") +
+           classes("各车型小时等效声级:\r\n", r.Leq);
 }
 
 double finiteBarrierAttenuation(double infinite, double ratio)
@@ -137,7 +145,7 @@ const CalculatorDef<Highway2009Input, Highway2009Result>& highway2009Calculator(
          choiceField("crossing", "预测点距最近快车道中轴线交叉点距离[m]", &In::crossing, {"≤40", "40～70", "70～100", ">100"})},
         {field("Leq", "总车流小时等效声级＋背景噪声[dB]", &Highway2009Result::withBackground)},
         &computeHighway2009,
-        &presentText<Highway2009Result>,
+        [](const Highway2009Result& r, Report& report) { report.text = highway2009Text(r); },
     };
     return def;
 }

@@ -5,6 +5,7 @@
 // difference over a high embankment or low cutting.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "common/calculator.h"
@@ -37,13 +38,21 @@ struct Highway2009Input {
 };
 
 struct Highway2009Result {
+    // Per vehicle class (large, medium, small), dB.
+    double gradient[3] = {};  // △L坡度
+    double surface[3] = {};   // △L路面
     double Leq[3] = {};
-    double total = 0;        // the three classes
-    float withBackground = 0;
-    std::string text;
+    // The attenuations and the addition the page has switched on; none when off.
+    std::optional<double> barrier, embankment, rural, air, ground, intersection;
+    double total = 0;                // the three classes
+    double totalWithBackground = 0;  // and the background
+    float withBackground = 0;        // the same, as the result field keeps it
 };
 
 Highway2009Result computeHighway2009(const Highway2009Input& in);
+
+// The result form's text: the totals, then every correction and attenuation.
+std::string highway2009Text(const Highway2009Result& r);
 
 // "声程差计算" hand-back: the infinite barrier's attenuation for a path difference δ.
 struct BarrierInput {

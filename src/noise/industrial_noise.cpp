@@ -56,7 +56,6 @@ IndustrialResult computeIndustrial(const IndustrialInput& in)
 
     // The source's power level, an indoor one as its equivalent outdoor source.
     double Lw = in.Lw;
-    std::string indoorLine;
     const bool indoor = in.sourceType == 0;
     if (indoor) {
         static const double directivity[] = {1, 2, 4, 8};
@@ -64,24 +63,26 @@ IndustrialResult computeIndustrial(const IndustrialInput& in)
         const double Lp1 = in.Lw + 10 * lg(Q / (kFourPi * double(in.r1) * in.r1) + 4 / double(in.R));
         const double Lp2 = Lp1 - (in.TL + 6.0);
         Lw = Lp2 + 10 * lg(in.S);
-        indoorLine = cformat("室内声源等效室外声源声功率级Lw=%.2f[dB]\r\n", Lw);
     }
+    res.indoor = indoor;
     res.LwOutdoor = Lw;
     const bool powerKnown = indoor || in.known == 0;
+    const bool infinite = in.d1 != 0 && in.d2 == 0 && in.d3 == 0;
+    using Barrier = IndustrialResult::Barrier;
+    res.barrier = !in.barrier ? Barrier::None : infinite ? Barrier::Infinite : Barrier::Finite;
+    res.air = in.air != 0;
+    res.ground = in.ground && !in.barrier;
 
     // A barrier computes the farthest point only.
     for (long i = in.barrier ? n - 1 : 0; i < n; ++i) {
         const double r = double(i + 1) * in.step;
         double Abar = 0;
-        std::string barrierLine;
         if (in.barrier) {
             const double c = 331 * std::sqrt(1 + in.T * kOneOver273);
             const double lambda = c / in.f;
             const auto term = [&](float delta) { return 1 / (3 + 20 * (2 * delta / lambda)); };
-            const bool infinite = in.d1 != 0 && in.d2 == 0 && in.d3 == 0;
             Abar = infinite ? -10 * lg(term(in.d1)) : -10 * lg(term(in.d1) + term(in.d2) + term(in.d3));
             if (Abar > 20) Abar = 20;
-            barrierLine = cformat("%sAbar=%.2f[dB]\r\n", infinite ? "屏障无限长，屏障衰减" : "屏障有限长，屏障衰减", Abar);
         }
         double Lpr = powerKnown ? Lw - 20 * lg(r) - (in.soundField == 0 ? 11 : 8) : in.Lp0 - 20 * lg(r / in.r0);
         if (in.reflection) {
@@ -92,27 +93,34 @@ IndustrialResult computeIndustrial(const IndustrialInput& in)
             const double ratio = rr / rd;
             Lpr += ratio <= 1.2 ? 3 : ratio <= 1.6 ? 2 : ratio <= 2.5 ? 1 : 0;
         }
-        double Agr = 0;
-        std::string groundLine;
-        if (in.ground && !in.barrier) {
-            Agr = std::max(0.0, 4.8 - (2 * in.hm / r) * (17 + 300 / r));
-            groundLine = cformat("地面效应衰减Agr=%.2f[dB]\r\n", Agr);
-        }
-        double Aatm = 0;
-        std::string airLine;
-        if (in.air) {
-            Aatm = in.a * r / 1000;
-            airLine = cformat("空气吸收衰减Aatm=%.2f[dB]\r\n", Aatm);
-        }
+        const double Agr = res.ground ? std::max(0.0, 4.8 - (2 * in.hm / r) * (17 + 300 / r)) : 0;
+        const double Aatm = in.air ? in.a * r / 1000 : 0;
         const double Lp = Lpr - Abar - Aatm - Agr;
         const double LA = Lp + in.dA;
         const double Ltot = 10 * lg(std::pow(10.0, 0.1 * in.Lbg) + std::pow(10.0, 0.1 * LA));
-        res.points.push_back({r, Lpr, Lp, LA, Ltot});
-        res.text += cformat("距声源%g[m]预测点计算结果：\r\n%s几何发散衰减后Lpr=%.2f[dB]\r\n%s%s%s"
-                            "--------------------------------------------------\r\n",
-                            r, indoorLine.c_str(), Lpr, barrierLine.c_str(), airLine.c_str(), groundLine.c_str());
+        res.points.push_back({r, Lpr, Abar, Aatm, Agr, Lp, LA, Ltot});
     }
     return res;
+}
+
+std::string industrialText(const IndustrialResult& res)
+{
+    using Barrier = IndustrialResult::Barrier;
+    const std::string indoorLine = res.indoor ? cformat("室内声源等效室外声源声功率级Lw=%.2f[dB]\r\n", res.LwOutdoor) : "";
+    std::string text;
+    for (const auto& p : res.points) {
+        const std::string barrierLine =
+            res.barrier == Barrier::None
+                ? ""
+                : cformat("%sAbar=%.2f[dB]\r\n", res.barrier == Barrier::Infinite ? "屏障无限长，屏障衰减" : "屏障有限长，屏障衰减",
+                          p.Abar);
+        const std::string airLine = res.air ? cformat("空气吸收衰减Aatm=%.2f[dB]\r\n", p.Aatm) : "";
+        const std::string groundLine = res.ground ? cformat("地面效应衰减Agr=%.2f[dB]\r\n", p.Agr) : "";
+        text += cformat("距声源%g[m]预测点计算结果：\r\n%s几何发散衰减后Lpr=%.2f[dB]\r\n%s%s%s"
+                        "--------------------------------------------------\r\n",
+                        p.r, indoorLine.c_str(), p.Lpr, barrierLine.c_str(), airLine.c_str(), groundLine.c_str());
+    }
+    return text;
 }
 
 Table industrialTable(const IndustrialResult& r)
@@ -132,7 +140,7 @@ Table industrialTable(const IndustrialResult& r)
 namespace {
 void presentIndustrial(const IndustrialResult& r, Report& report)
 {
-    report.text = r.text;
+    report.text = industrialText(r);
     report.tables.push_back(industrialTable(r));
 }
 }  // namespace

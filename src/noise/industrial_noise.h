@@ -32,13 +32,24 @@ struct IndustrialInput {
 };
 
 struct IndustrialPoint {
-    double r, Lpr, Lp, LA, Ltot;
+    double r;     // m
+    double Lpr;   // after geometric divergence (and a reflection), dB
+    double Abar;  // barrier, dB
+    double Aatm;  // air absorption, dB
+    double Agr;   // ground effect, dB
+    double Lp;    // the band level, dB
+    double LA;    // A level, dBA
+    double Ltot;  // with the background, dBA
 };
 
 struct IndustrialResult {
+    enum class Barrier { None, Infinite, Finite };
+    bool indoor = false;
     double LwOutdoor = 0;  // the indoor source's equivalent outdoor power level
+    Barrier barrier = Barrier::None;
+    bool air = false;     // air absorption considered
+    bool ground = false;  // ground effect considered (never with a barrier)
     std::vector<IndustrialPoint> points;
-    std::string text;
     Refusal refusal;
 };
 
@@ -46,6 +57,8 @@ IndustrialResult computeIndustrial(const IndustrialInput& in);
 
 // The result grid: "距离m" and the three level rows, a column per point.
 Table industrialTable(const IndustrialResult& r);
+// The result text: each point's attenuations.
+std::string industrialText(const IndustrialResult& r);
 
 // Atmospheric absorption coefficient by ISO 9613-1, dB/km.
 struct AirAbsorptionInput {

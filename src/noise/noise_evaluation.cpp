@@ -30,10 +30,10 @@ std::vector<double> splitNumbers(const std::string& text)
 EvaluationResult computeEvaluation(const EvaluationInput& in)
 {
     EvaluationResult r;
+    r.mode = in.mode;
     if (in.mode == 1) {
         r.value = 10 * std::log10((in.Td * std::pow(10.0, 0.1 * in.Ld) + in.Tn * std::pow(10.0, 0.1 * (in.Ln + 10.0))) *
                                   (1.0 / 24));
-        r.text = cformat("昼夜等效声级Ldn:%.2fdBA", r.value);
         return r;
     }
     if (in.levels.find_first_not_of(" \t") == std::string::npos) {
@@ -60,9 +60,18 @@ EvaluationResult computeEvaluation(const EvaluationInput& in)
         }
         r.value = 10 * std::log10(weighted / total);
     }
-    r.text = cformat("总共有%d个数据;    等效连续A声级Leq:%.2fdBA", static_cast<int>(n), r.value);
+    r.count = static_cast<int>(n);
     return r;
 }
+
+namespace {
+// The result line beside the button.
+void presentEvaluation(const EvaluationResult& r, Report& report)
+{
+    report.text = r.mode == 1 ? cformat("昼夜等效声级Ldn:%.2fdBA", r.value)
+                              : cformat("总共有%d个数据;    等效连续A声级Leq:%.2fdBA", r.count, r.value);
+}
+}  // namespace
 
 const CalculatorDef<EvaluationInput, EvaluationResult>& evaluationCalculator()
 {
@@ -80,7 +89,7 @@ const CalculatorDef<EvaluationInput, EvaluationResult>& evaluationCalculator()
          field("Tn", "夜间持续时间Tn[hr]", &In::Tn)},
         {},
         &computeEvaluation,
-        &presentText<EvaluationResult>,
+        &presentEvaluation,
     };
     return def;
 }

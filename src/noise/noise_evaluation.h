@@ -17,8 +17,9 @@ struct EvaluationInput {
 };
 
 struct EvaluationResult {
-    double value = 0;
-    std::string text;  // the result line beside the button
+    int mode = 0;    // 0 Leq, 1 Ldn
+    int count = 0;   // levels averaged (Leq)
+    double value = 0;  // dBA
     Refusal refusal;
 };
 

@@ -22,7 +22,7 @@ PathDifferenceResult computePathDifference(const PathDifferenceInput& in)
     const double m = std::sqrt(r * r - D * D);  // separation of S and P along the barrier
     // The receiver sees the source over the top.
     if ((D * H - d2 * h1) / d1 <= h2) {
-        res.text = "声音能直达,声程差为0";
+        res.path = PathDifferenceResult::Path::Direct;
         return res;
     }
     const auto hyp = [](double a, double b, double c = 0) { return std::sqrt(a * a + b * b + c * c); };
@@ -32,11 +32,13 @@ PathDifferenceResult computePathDifference(const PathDifferenceInput& in)
         const double SP = hyp(r, h2 - h1);
         const double SO1 = hyp(d1, k * d1, H - h1);
         const double O1P = hyp(d2, k * d2, H - h2);
-        const double delta = SO1 + O1P - SP;
-        res.delta1 = static_cast<float>(delta);
-        res.text = cformat("点声源屏障无限长\r\n声源与测点在屏障上的投影距离m=%g[m]\r\nSP=%g[m]\r\n"
-                           "SO1=%g[m],O1P=%g[m];声程差δ1=SO1+O1P-SP=%g[m]",
-                           m, SP, SO1, O1P, delta);
+        res.path = PathDifferenceResult::Path::OverInfinite;
+        res.m = m;
+        res.SP = SP;
+        res.SO[0] = SO1;
+        res.OP[0] = O1P;
+        res.delta[0] = SO1 + O1P - SP;
+        res.delta1 = static_cast<float>(res.delta[0]);
         return res;
     }
 
@@ -59,8 +61,9 @@ PathDifferenceResult computePathDifference(const PathDifferenceInput& in)
     }
     // The receiver sees the source around the end of the barrier.
     const bool aroundEnd = sameSide ? (D * L / 2 - d2 * m1) / d1 <= m2 : (m1 + L / 2) * d2 / d1 + L / 2 <= m2;
+    res.m2 = m2;
     if (aroundEnd) {
-        res.text = cformat("点声源屏障有限长\r\n预测点距屏障中垂线距离m2=%g[m]\r\n声音能直达,声程差为0", m2);
+        res.path = PathDifferenceResult::Path::AroundEnd;
         return res;
     }
     const double t = sameSide ? (m2 - m1) / D : (m1 + m2) / D;
@@ -73,17 +76,48 @@ PathDifferenceResult computePathDifference(const PathDifferenceInput& in)
     const double b3 = L / 2 - m2;
     const double SO2 = hyp(a2, d1, s * d1), O2P = hyp(b2, d2, s * d2);
     const double SO3 = hyp(a3, d1, s * d1), O3P = hyp(b3, d2, s * d2);
-    const double delta1 = SO1 + O1P - SP, delta2 = SO2 + O2P - SP, delta3 = SO3 + O3P - SP;
-    res.delta1 = static_cast<float>(delta1);
-    res.delta2 = static_cast<float>(delta2);
-    res.delta3 = static_cast<float>(delta3);
-    res.text = cformat("点声源屏障有限长\r\n预测点距屏障中垂线距离m2=%g[m]\r\nSP=%g[m]\r\n"
-                       "SO1=%g[m],O1P=%g[m];声程差δ1=SO1+O1P-SP=%g[m]\r\n"
-                       "SO2=%g[m],O2P=%g[m];声程差δ2=SO2+O2P-SP=%g[m]\r\n"
-                       "SO3=%g[m],O3P=%g[m];声程差δ3=SO3+O3P-SP=%g[m]\r\n",
-                       m2, SP, SO1, O1P, delta1, SO2, O2P, delta2, SO3, O3P, delta3);
+    res.path = PathDifferenceResult::Path::OverFinite;
+    res.SP = SP;
+    const double SO[3] = {SO1, SO2, SO3}, OP[3] = {O1P, O2P, O3P};
+    for (int i = 0; i < 3; ++i) {
+        res.SO[i] = SO[i];
+        res.OP[i] = OP[i];
+        res.delta[i] = SO[i] + OP[i] - SP;
+    }
+    res.delta1 = static_cast<float>(res.delta[0]);
+    res.delta2 = static_cast<float>(res.delta[1]);
+    res.delta3 = static_cast<float>(res.delta[2]);
     return res;
 }
+
+namespace {
+
+// The result text of the window.
+void presentPathDifference(const PathDifferenceResult& r, Report& report)
+{
+    using Path = PathDifferenceResult::Path;
+    switch (r.path) {
+    case Path::Direct: report.text = "声音能直达,声程差为0"; break;
+    case Path::AroundEnd:
+        report.text = cformat("点声源屏障有限长\r\n预测点距屏障中垂线距离m2=%g[m]\r\n声音能直达,声程差为0", r.m2);
+        break;
+    case Path::OverInfinite:
+        report.text = cformat("点声源屏障无限长\r\n声源与测点在屏障上的投影距离m=%g[m]\r\nSP=%g[m]\r\n"
+                              "SO1=%g[m],O1P=%g[m];声程差δ1=SO1+O1P-SP=%g[m]",
+                              r.m, r.SP, r.SO[0], r.OP[0], r.delta[0]);
+        break;
+    case Path::OverFinite:
+        report.text = cformat("点声源屏障有限长\r\n预测点距屏障中垂线距离m2=%g[m]\r\nSP=%g[m]\r\n"
+                              "SO1=%g[m],O1P=%g[m];声程差δ1=SO1+O1P-SP=%g[m]\r\n"
+                              "SO2=%g[m],O2P=%g[m];声程差δ2=SO2+O2P-SP=%g[m]\r\n"
+                              "SO3=%g[m],O3P=%g[m];声程差δ3=SO3+O3P-SP=%g[m]\r\n",
+                              r.m2, r.SP, r.SO[0], r.OP[0], r.delta[0], r.SO[1], r.OP[1], r.delta[1], r.SO[2],
+                              r.OP[2], r.delta[2]);
+        break;
+    }
+}
+
+}  // namespace
 
 const CalculatorDef<PathDifferenceInput, PathDifferenceResult>& pathDifferenceCalculator()
 {
@@ -106,7 +140,7 @@ const CalculatorDef<PathDifferenceInput, PathDifferenceResult>& pathDifferenceCa
         {field("delta1", "δ1[m]", &Out::delta1), field("delta2", "δ2[m]", &Out::delta2),
          field("delta3", "δ3[m]", &Out::delta3)},
         &computePathDifference,
-        &presentText<PathDifferenceResult>,
+        &presentPathDifference,
     };
     return def;
 }

@@ -3,8 +3,6 @@
 // end) for a finite one.
 #pragma once
 
-#include <string>
-
 #include "common/calculator.h"
 
 namespace qelvo::noise {
@@ -23,8 +21,21 @@ struct PathDifferenceInput {
 };
 
 struct PathDifferenceResult {
-    float delta1 = 0, delta2 = 0, delta3 = 0;
-    std::string text;
+    // How the sound reaches the receiver.
+    enum class Path {
+        Direct,        // over the top without touching the barrier: δ = 0
+        AroundEnd,     // a finite barrier, round one end without touching it: δ = 0
+        OverInfinite,  // over an infinitely long barrier
+        OverFinite,    // over and round both ends of a finite barrier
+    };
+    Path path = Path::Direct;
+    float delta1 = 0, delta2 = 0, delta3 = 0;  // m, as the fields keep them
+    double m = 0;        // separation of source and receiver along the barrier (infinite)
+    double m2 = 0;       // receiver from the barrier's perpendicular bisector (finite)
+    double SP = 0;       // the direct path
+    double SO[3] = {};   // source to O1 (top), O2 and O3 (the ends)
+    double OP[3] = {};   // O1, O2, O3 to the receiver
+    double delta[3] = {};  // SO + OP − SP, before rounding to the fields
     Refusal refusal;
 };
 

@@ -41,6 +41,8 @@ double radiatingSurface(const StueberInput& in)
 
 }  // namespace
 
+Table greenTable() { return {"", {"距离m", "预测值dB", "叠加后预测值dB"}, {}}; }
+
 GreenTable computeGreen(const GreenInput& in)
 {
     GreenTable t;
@@ -126,7 +128,7 @@ const Fields<StueberInput>& stueberFields()
 
 void presentGreen(const GreenTable& t, Report& report)
 {
-    Table table{"", {"距离m", "预测值dB", "叠加后预测值dB"}, {}};
+    Table table = greenTable();
     for (const auto& row : t.rows)
         table.rows.push_back({formatSingle(row.r), cformat("%.1f", double(row.Lp)), cformat("%.1f", double(row.Ltot))});
     report.tables.push_back(std::move(table));

@@ -36,6 +36,8 @@ struct Distance {
 };
 
 GreenTable computeGreen(const GreenInput& in);
+// The distance table without rows: its titles.
+Table greenTable();
 Distance computeGreenDistance(const GreenInput& in);
 
 struct StueberInput {

@@ -193,10 +193,10 @@ ResultTable* FormPage::addResultTable(ResultTable::Form form)
     return table;
 }
 
-void FormPage::addTableButtons(ResultTable* table, const QString& sheetName)
+void FormPage::addTableButtons(ResultTable* table)
 {
     addButton(QStringLiteral("复制选中表格"), [table] { table->copySelection(true); });
-    addButton(QStringLiteral("结果导入EXCEL"), [table, sheetName] { ExportGridToExcel(table, sheetName); });
+    addButton(QStringLiteral("结果导入EXCEL"), [table] { ExportGridToExcel(table, table->sheetName()); });
 }
 
 QPlainTextEdit* FormPage::addResultText()
@@ -258,6 +258,7 @@ void showReportTable(ResultTable* table, const Table& report)
         rows.push_back(std::move(cells));
     }
     table->setTable(titles, std::move(rows));
+    table->setSheetName(QString::fromStdString(report.name));
 }
 
 void FormPage::setFieldsEnabled(std::initializer_list<const char*> keys, bool enabled)

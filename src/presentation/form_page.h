@@ -70,8 +70,9 @@ public:
 
     // A result table below the buttons, taking the rest of the page.
     ResultTable* addResultTable(ResultTable::Form form = ResultTable::Form::Grid);
-    // "复制选中表格" and "结果导入EXCEL" for a grid table, exported under a sheet name.
-    void addTableButtons(ResultTable* table, const QString& sheetName);
+    // "复制选中表格" and "结果导入EXCEL" for a grid table, exported under the sheet name of
+    // the report table it shows.
+    void addTableButtons(ResultTable* table);
     // A read-only multi-line box below the buttons for the result text.
     QPlainTextEdit* addResultText();
     // A widget in the button row, after the buttons (a result line), or below the row.
@@ -118,7 +119,8 @@ private:
 // A form taller than its place, in a scroll area.
 QScrollArea* scrollable(QWidget* form);
 
-// Shows a report table as the page's table: titles in the fixed row, then the rows.
+// Shows a report table as the page's table: titles in the fixed row, then the rows; its
+// name becomes the table's sheet name.
 void showReportTable(ResultTable* table, const Table& report);
 
 struct PageOptions {

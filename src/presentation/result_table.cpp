@@ -175,19 +175,30 @@ void ResultTable::updateHeaders()
     verticalHeader()->setVisible(model_->fixedColumns() > 0);
 }
 
-void ResultTable::setRowCount(int rows) { model_->setShape(rows, model_->allColumns()); }
-void ResultTable::setColumnCount(int columns) { model_->setShape(model_->allRows(), columns); }
+void ResultTable::setRowCount(int rows)
+{
+    model_->setShape(rows, model_->allColumns());
+    applyWidths();
+}
+
+void ResultTable::setColumnCount(int columns)
+{
+    model_->setShape(model_->allRows(), columns);
+    applyWidths();
+}
 
 void ResultTable::setFixedRowCount(int rows)
 {
     model_->setFixed(rows, model_->fixedColumns());
     updateHeaders();
+    applyWidths();
 }
 
 void ResultTable::setFixedColumnCount(int columns)
 {
     model_->setFixed(model_->fixedRows(), columns);
     updateHeaders();
+    applyWidths();
 }
 
 void ResultTable::setRowHeight(int pixels) { verticalHeader()->setDefaultSectionSize(pixels); }
@@ -195,8 +206,20 @@ void ResultTable::setHeaderRowHeight(int pixels) { horizontalHeader()->setFixedH
 
 void ResultTable::setColumnWidth(int column, int pixels)
 {
+    widths_[column] = pixels;
     if (column < model_->fixedColumns()) verticalHeader()->setFixedWidth(pixels);
     else QTableView::setColumnWidth(column - model_->fixedColumns(), pixels);
+}
+
+void ResultTable::setDefaultColumnWidth(int pixels) { horizontalHeader()->setDefaultSectionSize(pixels); }
+
+void ResultTable::applyWidths()
+{
+    // A rebuilt model starts its sections at the default size.
+    for (const auto& [column, pixels] : widths_) {
+        if (column < model_->fixedColumns()) verticalHeader()->setFixedWidth(pixels);
+        else if (column < model_->allColumns()) QTableView::setColumnWidth(column - model_->fixedColumns(), pixels);
+    }
 }
 
 void ResultTable::setText(int row, int column, const QString& text) { model_->setText(row, column, text); }
@@ -225,6 +248,7 @@ void ResultTable::setTable(const QStringList& titles, std::vector<std::vector<QS
     }
     model_->setAll(columns, std::move(cells));
     updateHeaders();
+    applyWidths();
 }
 
 void ResultTable::setCellBackground(int row, int column, const QColor& colour)

@@ -11,6 +11,7 @@
 #include <QColor>
 #include <QTableView>
 #include <functional>
+#include <map>
 #include <unordered_map>
 #include <vector>
 
@@ -77,7 +78,10 @@ public:
     void setFixedColumnCount(int columns);
     void setRowHeight(int pixels);        // every data row
     void setHeaderRowHeight(int pixels);  // the fixed row
+    // Column widths are kept: a rebuilt table shows the same widths. Columns without a
+    // width of their own take the default.
     void setColumnWidth(int column, int pixels);
+    void setDefaultColumnWidth(int pixels);
     void setText(int row, int column, const QString& text);
     void setHeaderTexts(const QStringList& titles);  // row 0
     int appendRow(const QStringList& cells);         // returns the new row's number
@@ -97,6 +101,10 @@ public:
     // "复制选中表格": with nothing selected the button says so; the keys stay silent.
     void copySelection(bool askWhenEmpty);
 
+    // The sheet name an export to a spreadsheet file gives the table.
+    const QString& sheetName() const { return sheetName_; }
+    void setSheetName(const QString& name) { sheetName_ = name; }
+
     // The titles and rows as an export sees them.
     QStringList titles() const;
     std::vector<QStringList> rowsForExport() const;
@@ -108,12 +116,15 @@ protected:
 
 private:
     void updateHeaders();
+    void applyWidths();
     void paste();
     void clearSelection();
 
     Form form_;
     ResultTableModel* model_;
     std::function<void()> exportAction_;
+    std::map<int, int> widths_;  // column → pixels, as the page set them
+    QString sheetName_;
 };
 
 }  // namespace qelvo::ui

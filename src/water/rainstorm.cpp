@@ -366,9 +366,14 @@ RainstormResult computeRainstorm(const RainstormInput& in)
     if (it == parsed.end()) it = parsed.emplace(entry, RainFormula(entry->formula)).first;
     r.q = static_cast<float>(it->second.q(in.P, in.t));
     r.Q = in.psi * in.S * r.q * 0.0001f;  // m^2 to ha
-    r.text = cformat("暴雨强度q=%g升/秒·公顷\n雨水流量Q=%g升/秒，即%g立方米/小时", double(r.q), double(r.Q),
-                     double(r.Q * 3.6f));
     return r;
+}
+
+std::string rainstormText(const RainstormResult& r)
+{
+    // L/s to m^3/h: 3.6.
+    return cformat("暴雨强度q=%g升/秒·公顷\n雨水流量Q=%g升/秒，即%g立方米/小时", double(r.q), double(r.Q),
+                   double(r.Q * 3.6f));
 }
 
 const CalculatorDef<RainstormInput, RainstormResult>& rainstormCalculator()
@@ -386,7 +391,7 @@ const CalculatorDef<RainstormInput, RainstormResult>& rainstormCalculator()
              field("psi", "径流系数 Ψ", &In::psi)},
             {field("q", "暴雨强度q [升/秒·公顷]", &RainstormResult::q), field("Q", "雨水流量Q [升/秒]", &RainstormResult::Q)},
             &computeRainstorm,
-            &presentText<RainstormResult>,
+            [](const RainstormResult& r, Report& report) { report.text = rainstormText(r); },
         };
     }();
     return def;

@@ -60,7 +60,6 @@ struct RainstormInput {
 struct RainstormResult {
     float q = 0;   // L/(s·ha)
     float Q = 0;   // L/s
-    std::string text;
     Refusal refusal;
 };
 
@@ -69,6 +68,9 @@ const RainstormEntry* rainstormEntry(int province, int city);
 const RainstormEntry* rainstormEntry(int province, const std::string& city);
 
 RainstormResult computeRainstorm(const RainstormInput& in);
+
+// The page's result text: q, and Q in L/s and m^3/h.
+std::string rainstormText(const RainstormResult& r);
 
 const CalculatorDef<RainstormInput, RainstormResult>& rainstormCalculator();
 

@@ -69,9 +69,10 @@ Refusal gridChecks(float xmax, float xc, float ymin, float ymax, float yc)
 }
 
 template <class In, class At>
-MixingGrid fillGrid(In in, At at)
+MixingGrid fillGrid(MixingKind kind, In in, At at)
 {
     MixingGrid g;
+    g.kind = kind;
     g.model = in.model;
     g.xmax = in.xmax;
     g.ymin = in.ymin;
@@ -126,7 +127,7 @@ MixingGrid computeMixing2dGrid(const Mixing2dInput& input)
     else r = physicalChecks(in.u, in.My, in.H, "河流断面平均流速u");
     if (!r.refused()) r = gridChecks(in.xmax, in.xc, in.ymin, in.ymax, in.yc);
     if (r.refused()) return refused;
-    return fillGrid(in, [](const Mixing2dInput& i, double x, double y) { return mixing2dAt(i, x, y); });
+    return fillGrid(MixingKind::TwoDimensional, in, [](const Mixing2dInput& i, double x, double y) { return mixing2dAt(i, x, y); });
 }
 
 MixingGrid computeCumFlowGrid(const CumFlowInput& input)
@@ -140,12 +141,22 @@ MixingGrid computeCumFlowGrid(const CumFlowInput& input)
     else r = physicalChecks(in.u, in.My, in.H, "河水流速u");
     if (!r.refused()) r = gridChecks(in.xmax, in.xc, in.ymin, in.ymax, in.yc);
     if (r.refused()) return refused;
-    return fillGrid(in, [](const CumFlowInput& i, double x, double y) { return cumFlowAt(i, x, y); });
+    return fillGrid(MixingKind::CumulativeFlow, in, [](const CumFlowInput& i, double x, double y) { return cumFlowAt(i, x, y); });
 }
+
+namespace {
+const char* mixingSheetName(MixingKind kind, int model)
+{
+    if (kind == MixingKind::TwoDimensional)
+        return model == 1 ? "水预测－二维稳态混合衰减模式计算结果" : "水预测－二维稳态混合模式计算结果";
+    return model == 1 ? "水预测－稳态混合衰减累积流量模式计算结果" : "水预测－稳态混合累积流量模式计算结果";
+}
+}  // namespace
 
 Table mixingTable(const MixingGrid& g)
 {
     Table t;
+    t.name = mixingSheetName(g.kind, g.model);
     t.columns.reserve(g.xs.size() + 1);
     t.columns.push_back("Y＼X");
     for (float x : g.xs) t.columns.push_back(formatSingle(x));
@@ -183,22 +194,15 @@ FrResult computeFr(const FrInput& in)
     return r;
 }
 
-const char* mixing2dWindowTitle(int model)
+const char* mixingWindowTitle(MixingKind kind, int model)
 {
-    return model == 1 ? "二维稳态混合衰减模式网格计算结果" : "二维稳态混合模式网格计算结果";
-}
-const char* cumFlowWindowTitle(int model)
-{
+    if (kind == MixingKind::TwoDimensional)
+        return model == 1 ? "二维稳态混合衰减模式网格计算结果" : "二维稳态混合模式网格计算结果";
     return model == 1 ? "稳态混合衰减累积流量模式网格计算结果" : "稳态混合累积流量模式网格计算结果";
 }
-const char* mixing2dSheetName(int model)
-{
-    return model == 1 ? "水预测－二维稳态混合衰减模式计算结果" : "水预测－二维稳态混合模式计算结果";
-}
-const char* cumFlowSheetName(int model)
-{
-    return model == 1 ? "水预测－稳态混合衰减累积流量模式计算结果" : "水预测－稳态混合累积流量模式计算结果";
-}
+
+
+Table frTable() { return {"", {"距离m", "浓度值mg/L"}, {}}; }
 
 namespace {
 
@@ -234,7 +238,7 @@ void presentGrid(const MixingGrid& g, Report& report)
 
 void presentFr(const FrResult& r, Report& report)
 {
-    Table t{"", {"距离m", "浓度值mg/L"}, {}};
+    Table t = frTable();
     for (const auto& row : r.rows) t.rows.push_back({formatSingle(row.x), formatFixed(row.C, 4)});
     report.tables.push_back(std::move(t));
 }

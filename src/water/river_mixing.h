@@ -42,8 +42,11 @@ struct PointResult {
 PointResult computeMixing2dPoint(const Mixing2dInput& in);
 PointResult computeCumFlowPoint(const CumFlowInput& in);
 
+enum class MixingKind { TwoDimensional, CumulativeFlow };
+
 // A grid of receptors: columns x_j = j·xc (never 0), rows y_i = ymin + i·yc.
 struct MixingGrid {
+    MixingKind kind = MixingKind::TwoDimensional;
     int model = 0;
     float xmax = 0, ymin = 0, ymax = 0;
     std::vector<float> xs, ys;
@@ -57,7 +60,8 @@ void orderLateralRange(float& ymin, float& ymax);
 MixingGrid computeMixing2dGrid(const Mixing2dInput& in);
 MixingGrid computeCumFlowGrid(const CumFlowInput& in);
 
-// The grid as the results window shows it: "Y＼X", the distances, then a row per y.
+// The grid as the results window shows it: "Y＼X", the distances, then a row per y; named
+// with its sheet name.
 Table mixingTable(const MixingGrid& grid);
 
 struct FrRow {
@@ -68,12 +72,11 @@ struct FrResult {
     Refusal refusal;
 };
 FrResult computeFr(const FrInput& in);
+// The F-R list without rows: its titles.
+Table frTable();
 
-// Titles and sheet names by model (0 without decay, 1 with).
-const char* mixing2dWindowTitle(int model);
-const char* cumFlowWindowTitle(int model);
-const char* mixing2dSheetName(int model);
-const char* cumFlowSheetName(int model);
+// The results window's title by kind and model (0 without decay, 1 with).
+const char* mixingWindowTitle(MixingKind kind, int model);
 
 const CalculatorDef<Mixing2dInput, PointResult>& mixing2dCalculator();
 const CalculatorDef<Mixing2dInput, MixingGrid>& mixing2dGridCalculator();

@@ -37,11 +37,18 @@ PhResult computePh(const PhInput& in)
     const double pH = in.kind == 0 ? in.pHh + std::log((M - load) / (buffer + M))
                                    : in.pHh + std::log((M + load) / (M - buffer));
     r.pH = static_cast<float>(pH);
-    r.text = cformat("河--10 河流酸碱污染物(pH)充分混合段(适用于pH<=9的情况):\n%s\n碳酸一级平衡常数 Ka1 =%g\n"
-                     "完全混合后河流中的pH值 pH =%g",
-                     in.kind == 0 ? "污染物为酸性物质" : "污染物为碱性物质", double(r.Ka1), double(r.pH));
+    r.kind = in.kind;
     return r;
 }
+
+namespace {
+void presentPh(const PhResult& r, Report& report)
+{
+    report.text = cformat("河--10 河流酸碱污染物(pH)充分混合段(适用于pH<=9的情况):\n%s\n碳酸一级平衡常数 Ka1 =%g\n"
+                          "完全混合后河流中的pH值 pH =%g",
+                          r.kind == 0 ? "污染物为酸性物质" : "污染物为碱性物质", double(r.Ka1), double(r.pH));
+}
+}  // namespace
 
 const CalculatorDef<PhInput, PhResult>& phCalculator()
 {
@@ -58,7 +65,7 @@ const CalculatorDef<PhInput, PhResult>& phCalculator()
          field("Cw", "废水酸度Cap[mgN/L]", &In::Cw)},
         {field("Ka1", "碳酸一级平衡常数 Ka1", &PhResult::Ka1), field("pH", "完全混合后河流中的pH值 pH", &PhResult::pH)},
         &computePh,
-        &presentText<PhResult>,
+        &presentPh,
     };
     return def;
 }

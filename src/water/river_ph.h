@@ -2,8 +2,6 @@
 // carbonic acid's first dissociation constant interpolated from the river temperature.
 #pragma once
 
-#include <string>
-
 #include "common/calculator.h"
 
 namespace qelvo::water {
@@ -19,9 +17,9 @@ struct PhInput {
 };
 
 struct PhResult {
+    int kind = 0;  // of the wastewater: 0 acidic, 1 alkaline
     float Ka1 = 0;
     float pH = 0;
-    std::string text;
     Refusal refusal;
 };
 

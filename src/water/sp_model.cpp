@@ -37,17 +37,23 @@ SpResult computeSp(const SpInput& in)
     return r;
 }
 
+Table spTable(bool onlyMixed)
+{
+    Table table;
+    table.name = "SP模式计算结果";
+    if (onlyMixed) table.columns = {"完全混合浓度值mg／L"};
+    else table.columns = {"序号", "距离m", "浓度值mg／L", "氧亏值mg／L"};
+    return table;
+}
+
 namespace {
 
 void presentSp(const SpResult& r, Report& report)
 {
-    Table table;
-    table.name = "SP模式计算结果";
+    Table table = spTable(r.onlyMixed);
     if (r.onlyMixed) {
-        table.columns = {"完全混合浓度值mg／L"};
         table.rows.push_back({formatSingle(r.C0)});
     } else {
-        table.columns = {"序号", "距离m", "浓度值mg／L", "氧亏值mg／L"};
         for (const auto& row : r.rows)
             table.rows.push_back({cformat("%d", row.k), formatSingle(row.x), cformat("%.4f", row.C), cformat("%.4f", row.D)});
     }

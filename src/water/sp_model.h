@@ -38,6 +38,9 @@ struct SpResult {
 
 SpResult computeSp(const SpInput& in);
 
+// The result table without rows: its titles and sheet name for either mode.
+Table spTable(bool onlyMixed);
+
 const CalculatorDef<SpInput, SpResult>& spCalculator();
 
 }  // namespace qelvo::water

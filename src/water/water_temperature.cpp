@@ -36,10 +36,12 @@ TemperatureResult computeTemperature(const TemperatureInput& in)
     return r;
 }
 
+Table temperatureTable() { return {"河流一维日均水温模式计算结果", {"序号", "距离m", "日均水温℃"}, {}}; }
+
 namespace {
 void presentTemperature(const TemperatureResult& r, Report& report)
 {
-    Table table{"河流一维日均水温模式计算结果", {"序号", "距离m", "日均水温℃"}, {}};
+    Table table = temperatureTable();
     for (const auto& row : r.rows) table.rows.push_back({cformat("%d", row.k), formatSingle(row.x), formatSingle(row.T)});
     report.tables.push_back(std::move(table));
 }

@@ -38,6 +38,9 @@ struct TemperatureResult {
 
 TemperatureResult computeTemperature(const TemperatureInput& in);
 
+// The result table without rows: titles and sheet name.
+Table temperatureTable();
+
 const CalculatorDef<TemperatureInput, TemperatureResult>& temperatureCalculator();
 
 }  // namespace qelvo::water

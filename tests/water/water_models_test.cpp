@@ -109,12 +109,12 @@ TEST(RiverPh, AcidAlkaliAndRefusals)
     PhResult r = computePh(in);
     const double M = 10.5 * 1;
     EXPECT_NEAR(r.pH, 7 + std::log((M - 5) / (10 * r.Ka1 * 7 * 5 + M)), 1e-5);
-    EXPECT_NE(r.text.find("污染物为酸性物质\n碳酸一级平衡常数 Ka1 =0.415\n"), std::string::npos);
+    EXPECT_NE(makeReport(phCalculator(), r).text.find("污染物为酸性物质\n碳酸一级平衡常数 Ka1 =0.415\n"), std::string::npos);
     in.kind = 1;
     in.Cw = 0.5f;
     r = computePh(in);
     EXPECT_NEAR(r.pH, 7 + std::log((M + 0.25) / (M - 10 * r.Ka1 * 7 * 0.25)), 1e-5);
-    EXPECT_NE(r.text.find("污染物为碱性物质"), std::string::npos);
+    EXPECT_NE(makeReport(phCalculator(), r).text.find("污染物为碱性物质"), std::string::npos);
     for (float T : {-0.1f, 40.5f}) {
         in.T = T;
         EXPECT_EQ(computePh(in).refusal.focusKey, "T");
@@ -287,7 +287,7 @@ TEST(Rainstorm, ReferenceCases)
     const RainstormResult wenzhou = q(0, "", 2, 15);
     EXPECT_FLOAT_EQ(wenzhou.q, float(910 * (1 + 0.61 * std::log10(2.0)) / std::pow(15.0, 0.49)));
     EXPECT_FLOAT_EQ(wenzhou.Q, 0.9f * 10000 * wenzhou.q * 0.0001f);
-    EXPECT_EQ(wenzhou.text, cformat("暴雨强度q=%g升/秒·公顷\n雨水流量Q=%g升/秒，即%g立方米/小时", double(wenzhou.q),
+    EXPECT_EQ(rainstormText(wenzhou), cformat("暴雨强度q=%g升/秒·公顷\n雨水流量Q=%g升/秒，即%g立方米/小时", double(wenzhou.q),
                                     double(wenzhou.Q), double(wenzhou.Q * 3.6f)));
     // i-kind: mm/min times 10000/60.
     EXPECT_FLOAT_EQ(q(0, "宁波", 2, 15).q,

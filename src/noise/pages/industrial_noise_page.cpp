@@ -129,9 +129,11 @@ IndustrialNoisePage::IndustrialNoisePage(const PageSlot& slot, QWidget* parent)
     table_->setFixedColumnCount(1);
     table_->setEditable(true);  // typed text only changes what is shown
     table_->setRowHeight(25);
-    table_->enablePopupMenu([this] { ExportGridToExcel(table_, QStringLiteral("工业噪声预测计算结果")); });
+    table_->setColumnWidth(0, 140);
+    table_->setDefaultColumnWidth(45);
+    table_->enablePopupMenu([this] { ExportGridToExcel(table_, table_->sheetName()); });
     results->addBelowButtons(table_, 1);
-    results->addTableButtons(table_, QStringLiteral("工业噪声预测计算结果"));
+    results->addTableButtons(table_);
 
     // The input form is taller than the page: it scrolls.
     tabs_->addForm(scrollable(input_), QString::fromStdString(slot.tabs[0].title));
@@ -139,8 +141,6 @@ IndustrialNoisePage::IndustrialNoisePage(const PageSlot& slot, QWidget* parent)
     input_->onComputed = [this](const Report& report) {
         text_->setPlainText(QString::fromStdString(report.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         showReportTable(table_, report.tables.at(0));
-        table_->setColumnWidth(0, 140);
-        for (int c = 1; c < table_->columnCount(); ++c) table_->setColumnWidth(c, 45);
     };
     // Choosing the result tab computes, and only that.
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {

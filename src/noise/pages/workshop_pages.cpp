@@ -52,17 +52,11 @@ GreenPage::GreenPage(QWidget* parent) : ModelPage(noise::greenCalculator(), gree
     addButton(QStringLiteral("分贝计算器"), [this] { openDecibelCalculator(window()); });
     table_ = addResultTable(ResultTable::Form::List);
     table_->setShowGrid(true);
-    const auto widths = [this] {
-        table_->setColumnWidth(0, 50);
-        table_->setColumnWidth(1, 60);
-        table_->setColumnWidth(2, 100);
-    };
-    table_->setTable({QStringLiteral("距离m"), QStringLiteral("预测值dB"), QStringLiteral("叠加后预测值dB")}, {});
-    widths();
-    onComputed = [this, widths](const Report& report) {
-        showReportTable(table_, report.tables.at(0));
-        widths();
-    };
+    showReportTable(table_, noise::greenTable());
+    table_->setColumnWidth(0, 50);
+    table_->setColumnWidth(1, 60);
+    table_->setColumnWidth(2, 100);
+    onComputed = [this](const Report& report) { showReportTable(table_, report.tables.at(0)); };
     // The formula, drawn as text.
     auto* formula = new QLabel(QStringLiteral(
         "格林公式：L<sub>p</sub> = L<sub>p1</sub> − TL − 11 + 10·lg(F / r<sup>2</sup>)，"

@@ -21,9 +21,9 @@ MixingGridWindow::MixingGridWindow(MixingGridView view, QWidget* parent)
     setWindowTitle(view_.title);
     paintBackground(this, kPageColour);
     table_->setShowGrid(true);
-    showReportTable(table_, view_.table);
     table_->setColumnWidth(0, 40);
-    for (int c = 1; c < table_->columnCount(); ++c) table_->setColumnWidth(c, 60);
+    table_->setDefaultColumnWidth(60);
+    showReportTable(table_, view_.table);
 
     const auto button = [this](const QString& text, auto slot) {
         auto* b = new QPushButton(text, this);
@@ -41,7 +41,7 @@ MixingGridWindow::MixingGridWindow(MixingGridView view, QWidget* parent)
     resize(760, 520);
 }
 
-void MixingGridWindow::exportToExcel() { ExportListToExcel(table_, view_.sheetName); }
+void MixingGridWindow::exportToExcel() { ExportListToExcel(table_, table_->sheetName()); }
 
 void MixingGridWindow::drawContours()
 {

@@ -13,8 +13,7 @@ inline const QString kNoDataYet = QStringLiteral("没有数据,请先计算!");
 
 struct MixingGridView {
     QString title;
-    QString sheetName;
-    Table table;  // "Y＼X", the distances, one row per y
+    Table table;  // "Y＼X", the distances, one row per y; named with its sheet name
     float xmax = 0, ymin = 0, ymax = 0;
 };
 

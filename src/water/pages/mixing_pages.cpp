@@ -49,8 +49,8 @@ void MixingPage<In>::showGrid()
         this->refuse(grid.refusal);
         return;
     }
-    MixingGridWindow window({QString::fromUtf8(kind_.title(in.model)), QString::fromUtf8(kind_.sheet(in.model)),
-                             water::mixingTable(grid), in.xmax, in.ymin, in.ymax},
+    MixingGridWindow window({QString::fromUtf8(water::mixingWindowTitle(grid.kind, grid.model)), water::mixingTable(grid),
+                             in.xmax, in.ymin, in.ymax},
                             this);
     execModal(window);
 }
@@ -61,7 +61,6 @@ template class MixingPage<water::CumFlowInput>;
 Mixing2dPage* createMixing2dPage(QWidget* parent)
 {
     static const MixingPageKind<water::Mixing2dInput> kind{&water::mixing2dCalculator, &water::mixing2dGridCalculator,
-                                                          &water::mixing2dWindowTitle, &water::mixing2dSheetName,
                                                           "二维稳态混合模式 参数输入"};
     return new Mixing2dPage(kind, parent);
 }
@@ -69,7 +68,6 @@ Mixing2dPage* createMixing2dPage(QWidget* parent)
 CumFlowPage* createCumFlowPage(QWidget* parent)
 {
     static const MixingPageKind<water::CumFlowInput> kind{&water::cumFlowCalculator, &water::cumFlowGridCalculator,
-                                                         &water::cumFlowWindowTitle, &water::cumFlowSheetName,
                                                          "稳态混合累积流量模式 参数输入"};
     return new CumFlowPage(kind, parent);
 }
@@ -87,17 +85,11 @@ FrPage::FrPage(QWidget* parent)
     : ModelPage(water::frCalculator(), frOptions(), parent), table_(addResultTable(ResultTable::Form::List))
 {
     table_->setShowGrid(true);
-    const auto widths = [this] {
-        table_->setColumnWidth(0, 60);
-        table_->setColumnWidth(1, 80);
-    };
-    table_->setTable({QStringLiteral("距离m"), QStringLiteral("浓度值mg/L")}, {});
-    widths();
+    showReportTable(table_, water::frTable());
+    table_->setColumnWidth(0, 60);
+    table_->setColumnWidth(1, 80);
     bindDecayField(this);
-    onComputed = [this, widths](const Report& report) {
-        showReportTable(table_, report.tables.at(0));
-        widths();
-    };
+    onComputed = [this](const Report& report) { showReportTable(table_, report.tables.at(0)); };
 }
 
 }  // namespace qelvo::ui

@@ -12,8 +12,6 @@ template <class In>
 struct MixingPageKind {
     const CalculatorDef<In, water::PointResult>& (*point)();
     const CalculatorDef<In, water::MixingGrid>& (*grid)();
-    const char* (*title)(int model);
-    const char* (*sheet)(int model);
     const char* group;
 };
 

@@ -82,7 +82,7 @@ void RainstormPage::compute()
         return;
     }
     binder().write();
-    result_->setPlainText(QString::fromStdString(r.text));
+    result_->setPlainText(QString::fromStdString(water::rainstormText(r)));
 }
 
 }  // namespace qelvo::ui

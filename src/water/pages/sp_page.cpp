@@ -12,40 +12,28 @@ PageOptions spOptions()
 
 SpPage::SpPage(QWidget* parent) : ModelPage(water::spCalculator(), spOptions(), parent), table_(addResultTable())
 {
-    addTableButtons(table_, QStringLiteral("SP模式计算结果"));
+    addTableButtons(table_);
     table_->setFixedRowCount(1);
     table_->setHeaderRowHeight(25);
-    table_->setTable({QStringLiteral("序号"), QStringLiteral("距离m"), QStringLiteral("浓度值mg／L"),
-                      QStringLiteral("氧亏值mg／L")},
-                     {});
-    widths_ = {50, 60, 80, 80};
-    applyWidths();
+    showReportTable(table_, water::spTable(false));
+    setWidths({50, 60, 80, 80});
     auto* box = qobject_cast<QCheckBox*>(binder().widgetFor("onlyMixed"));
     QObject::connect(box, &QCheckBox::toggled, this, [this](bool on) { setMixedOnly(on); });
-    onComputed = [this](const Report& report) {
-        showReportTable(table_, report.tables.at(0));
-        applyWidths();
-    };
+    onComputed = [this](const Report& report) { showReportTable(table_, report.tables.at(0)); };
 }
 
 void SpPage::setMixedOnly(bool on)
 {
-    if (on) {
-        table_->setTable({QStringLiteral("完全混合浓度值mg／L")}, {});
-        widths_ = {150};
-    } else {
-        table_->setTable({QStringLiteral("序号"), QStringLiteral("距离m"), QStringLiteral("浓度值mg／L"),
-                          QStringLiteral("氧亏值mg／L")},
-                         {});
-        widths_ = {50, 60, 90, 90};
-    }
-    applyWidths();
+    showReportTable(table_, water::spTable(on));
+    if (on) setWidths({150});
+    else setWidths({50, 60, 90, 90});
     setFieldsEnabled({"l", "lmax", "K1", "K2", "Dh", "Dp", "u"}, !on);
 }
 
-void SpPage::applyWidths()
+void SpPage::setWidths(std::initializer_list<int> widths)
 {
-    for (int c = 0; c < static_cast<int>(widths_.size()); ++c) table_->setColumnWidth(c, widths_[c]);
+    int column = 0;
+    for (int w : widths) table_->setColumnWidth(column++, w);
 }
 
 }  // namespace qelvo::ui

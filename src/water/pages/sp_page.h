@@ -16,10 +16,9 @@ public:
     void setMixedOnly(bool on);
 
 private:
-    void applyWidths();
+    void setWidths(std::initializer_list<int> widths);
 
     ResultTable* table_;
-    std::vector<int> widths_;
 };
 
 }  // namespace qelvo::ui

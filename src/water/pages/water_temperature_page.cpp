@@ -14,18 +14,12 @@ const int kWidths[] = {50, 70, 90};
 WaterTemperaturePage::WaterTemperaturePage(QWidget* parent)
     : ModelPage(water::temperatureCalculator(), temperatureOptions(), parent), table_(addResultTable())
 {
-    addTableButtons(table_, QStringLiteral("河流一维日均水温模式计算结果"));
+    addTableButtons(table_);
     table_->setFixedRowCount(1);
     table_->setHeaderRowHeight(25);
-    const auto applyWidths = [this] {
-        for (int c = 0; c < 3; ++c) table_->setColumnWidth(c, kWidths[c]);
-    };
-    table_->setTable({QStringLiteral("序号"), QStringLiteral("距离m"), QStringLiteral("日均水温℃")}, {});
-    applyWidths();
-    onComputed = [this, applyWidths](const Report& report) {
-        showReportTable(table_, report.tables.at(0));
-        applyWidths();
-    };
+    showReportTable(table_, water::temperatureTable());
+    for (int c = 0; c < 3; ++c) table_->setColumnWidth(c, kWidths[c]);
+    onComputed = [this](const Report& report) { showReportTable(table_, report.tables.at(0)); };
 }
 
 }  // namespace qelvo::ui

@@ -195,7 +195,7 @@ TEST(MixingPage, CheckFailureOpensNoWindow)
 TEST(MixingGridWindow, EmptyTableHasNoContours)
 {
     testing::RecordMessages messages;
-    MixingGridWindow window({"t", "s", Table{"", {"Y＼X"}, {}}, 500, 0, 50});
+    MixingGridWindow window({"t", Table{"s", {"Y＼X"}, {}}, 500, 0, 50});
     window.drawContours();
     EXPECT_EQ(messages.texts(), QStringList{kNoDataYet});
 }
