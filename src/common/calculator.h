@@ -31,6 +31,11 @@ struct Table {
     std::vector<std::vector<std::string>> rows;
 };
 
+// Every series a calculator builds row by row (a table along a distance) is refused beyond
+// this many rows, before any memory is spent, with this message.
+constexpr double kMaxTableRows = 100'000;
+inline const char* kTooManyRows = "计算点数过多，请增大距离间隔后重新输入！";
+
 // Everything a computation shows, in display form.
 struct Report {
     std::vector<std::pair<std::string, std::string>> fields;  // key, display text

@@ -3,9 +3,16 @@
 // fields and windows to these; the command line runs the same functions.
 #pragma once
 
+#include <cmath>
 #include <vector>
 
 namespace qelvo::noise {
+
+// The common logarithm, as the guidelines write it.
+inline double lg(double x) { return std::log10(x); }
+
+// The relative energy of a level, 10^(0.1·L).
+inline double levelEnergy(double level) { return std::pow(10.0, 0.1 * level); }
 
 // L1 ⊕ L2 = 10·lg(10^(0.1·L1) + 10^(0.1·L2))
 double addLevels(double l1, double l2);

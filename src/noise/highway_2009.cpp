@@ -4,24 +4,15 @@
 #include <cmath>
 
 #include "common/number_format.h"
-#include "noise/highway_jtg2006.h"
+#include "noise/decibel.h"
+#include "noise/propagation.h"
 
 namespace qelvo::noise {
 
 namespace {
-double lg(double x) { return std::log10(x); }
-constexpr double kOneOver273 = 0.0036630037;
+// Degrees to radians with π as 3.14159, as the embankment formula was always evaluated.
 constexpr double kDegree = 0.01745327777777778;
 }  // namespace
-
-double referenceLevel(int vehicleClass, double V)
-{
-    switch (vehicleClass) {
-    case 0: return 22.0 + 36.32 * lg(V);
-    case 1: return 8.8 + 40.48 * lg(V);
-    default: return 12.6 + 34.73 * lg(V);
-    }
-}
 
 Highway2009Result computeHighway2009(const Highway2009Input& in)
 {
@@ -39,7 +30,7 @@ Highway2009Result computeHighway2009(const Highway2009Input& in)
     if (in.embankment) res.embankment = in.embankmentA;
     if (in.rural) res.rural = std::min(double(in.ruralA), 10.0);  // at most 10 dB
     if (in.air) res.air = in.a * in.r * 0.001;
-    if (in.ground) res.ground = std::max(0.0, 4.8 - (2.0 * in.hm / in.r) * (17 + 300.0 / in.r));
+    if (in.ground) res.ground = groundAttenuation(in.hm, in.r);
     const double A = res.barrier.value_or(0) + res.embankment.value_or(0) + res.rural.value_or(0) +
                      res.air.value_or(0) + res.ground.value_or(0);
     static const double intersectionAddition[] = {3, 2, 1, 0};
@@ -48,12 +39,12 @@ Highway2009Result computeHighway2009(const Highway2009Input& in)
 
     double energy = 0;
     for (int i = 0; i < 3; ++i) {
-        res.Leq[i] = 10 * (lg(N[i] / V[i]) + lg(7.5 / in.r) + lg(in.psi * 0.0055555557)) + dL3 + res.surface[i] +
+        res.Leq[i] = 10 * (lg(N[i] / V[i]) + lg(7.5 / in.r) + lg(in.psi * kOneOver180)) + dL3 + res.surface[i] +
                      res.gradient[i] + Lo[i] - A - 16;
-        energy += std::pow(10.0, 0.1 * res.Leq[i]);
+        energy += levelEnergy(res.Leq[i]);
     }
     res.total = 10 * lg(energy);
-    res.totalWithBackground = 10 * lg(std::pow(10.0, 0.1 * res.total) + std::pow(10.0, 0.1 * in.Lbg));
+    res.totalWithBackground = addLevels(res.total, in.Lbg);
     res.withBackground = static_cast<float>(res.totalWithBackground);
     return res;
 }
@@ -80,14 +71,13 @@ std::string highway2009Text(const Highway2009Result& r)
 
 double finiteBarrierAttenuation(double infinite, double ratio)
 {
-    return -10 * lg(ratio * std::pow(10.0, -0.1 * infinite) + (1 - ratio));
+    return -10 * lg(ratio * levelEnergy(-infinite) + (1 - ratio));
 }
 
 BarrierResult computeInfiniteBarrier(const BarrierInput& in)
 {
     if (!(in.f > 0)) return {0, {"中心频率f必须大于0，请重新输入！", "f"}};
-    const double c = 331 * std::sqrt(1 + in.T * kOneOver273);
-    const double t = 40 * double(in.f) * in.delta / (3 * c);
+    const double t = 40 * double(in.f) * in.delta / (3 * soundSpeed(in.T));
     return {static_cast<float>(-shadowCorrection(t)), {}};  // the same diffraction formula
 }
 

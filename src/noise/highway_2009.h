@@ -12,9 +12,6 @@
 
 namespace qelvo::noise {
 
-// Lo, the energy-mean A level at 7.5 m, of a vehicle class (0 large, 1 medium, 2 small).
-double referenceLevel(int vehicleClass, double speed);
-
 struct Highway2009Input {
     float VL = 50, VM = 60, VS = 70;             // km/h
     float NL = 50, NM = 100, NS = 200;           // vehicles per hour

@@ -4,20 +4,17 @@
 #include <cmath>
 
 #include "common/number_format.h"
+#include "noise/decibel.h"
+#include "noise/propagation.h"
 
 namespace qelvo::noise {
 
 namespace {
-constexpr double kThreePi = 9.42477;
-double lg(double x) { return std::log10(x); }
+// 1/(3c) of the shadow correction's t = 40·f·δ/(3c).
+constexpr double kOneOverThreeC = 1 / (3 * kSoundSpeed);
+// Vd/120 as a single-precision factor.
+constexpr double kOneOver120 = 0.008333334;
 }  // namespace
-
-double shadowCorrection(double t)
-{
-    if (t == 1) return -10 * lg(kThreePi / 2);  // both branches tend to 3π/2 here
-    if (t < 1) return -10 * lg(kThreePi * std::sqrt(1 - t * t) / (4 * std::atan(std::sqrt((1 - t) / (1 + t)))));
-    return -10 * lg(kThreePi * std::sqrt(t * t - 1) / (2 * std::log(t + std::sqrt(t * t - 1))));
-}
 
 Highway2006Result computeHighway2006(const Highway2006Input& in)
 {
@@ -46,9 +43,9 @@ Highway2006Result computeHighway2006(const Highway2006Input& in)
     static const double gradientCorrection[] = {0, 1, 3, 5};
     const double dLg = gradientCorrection[std::clamp(in.gradient, 0, 3)];
     const double dLs = in.surface == 1 ? 1.5 : 0;
-    res.L0[0] = 22.0 + 36.32 * lg(in.VL) + dLg;
-    res.L0[1] = 8.8 + 40.48 * lg(in.VM) + dLg;
-    res.L0[2] = 12.6 + 34.73 * lg(in.VS) + dLs;
+    res.L0[0] = referenceLevel(0, in.VL) + dLg;
+    res.L0[1] = referenceLevel(1, in.VM) + dLg;
+    res.L0[2] = referenceLevel(2, in.VS) + dLs;
 
     // Geometry: receiver to road edge, and to the near and far lane centre lines.
     const double x0 = std::sqrt(double(in.r) * in.r - std::pow(double(in.H2) - in.H1, 2)) - in.A;
@@ -64,22 +61,22 @@ Highway2006Result computeHighway2006(const Highway2006Input& in)
 
     if (in.H1 < in.H2) {
         const double delta = std::sqrt(x0 * x0 + z * z) + std::sqrt(double(in.A) * in.A + double(in.H3) * in.H3) - in.r;
-        const double t = 40 * double(in.f) * delta * 0.0009795566526590064;  // 40·f·δ/(3·340.29)
+        const double t = 40 * double(in.f) * delta * kOneOverThreeC;
         res.dLsh = shadowCorrection(t);
     }
     res.dLforest = -0.1 * in.b;
     res.dLbld = -double(in.building);
     res.dLgr = -double(in.ground);
-    res.dLtheta = 10 * lg(in.theta * 0.0055555557);  // θ/180
+    res.dLtheta = 10 * lg(in.theta * kOneOver180);
 
     double energy = 0;
     for (int i = 0; i < 3; ++i) {
         res.LAeq[i] = res.dLforest + res.dLbld + res.dLgr + 10 * lg(flows[i] / speeds[i]) + res.dLd[i] + res.L0[i] +
                       res.dLsh - 16;
-        energy += std::pow(10.0, 0.1 * res.LAeq[i]);
+        energy += levelEnergy(res.LAeq[i]);
     }
     res.Ltraffic = 10 * lg(energy) + res.dLtheta;
-    res.Ltotal = static_cast<float>(10 * lg(std::pow(10.0, 0.1 * res.Ltraffic) + std::pow(10.0, 0.1 * in.Lbg)));
+    res.Ltotal = static_cast<float>(addLevels(res.Ltraffic, in.Lbg));
     return res;
 }
 
@@ -111,7 +108,7 @@ SpeedResult computeSpeeds(const SpeedInput& in)
     double V2 = 149.38 - 0.057537 * uM - 1 / (1.639e-5 * uM + 0.01245);
     double V3 = 149.65 - 0.061748 * uS - 1 / (2.3696e-5 * uS + 0.02099);
     if (in.Vd < 120) {
-        const double scale = in.Vd * 0.008333334;  // Vd/120
+        const double scale = in.Vd * kOneOver120;
         V1 *= scale;
         V2 *= scale;
         V3 *= scale;

@@ -30,9 +30,6 @@ struct Highway2006Result {
 
 Highway2006Result computeHighway2006(const Highway2006Input& in);
 
-// The embankment shadow correction for t = 40·f·δ/(3c); at t = 1 its limit.
-double shadowCorrection(double t);
-
 // "详细结果": every intermediate value of a computation.
 std::string highway2006Details(const Highway2006Result& r);
 

@@ -4,15 +4,11 @@
 #include <cmath>
 
 #include "common/number_format.h"
+#include "noise/decibel.h"
+#include "noise/propagation.h"
 
 namespace qelvo::noise {
 
-namespace {
-constexpr double kFourPi = 12.56636;
-constexpr double kOneOver273 = 0.0036630037;
-constexpr long kMaxPoints = 100000;
-double lg(double x) { return std::log10(x); }
-}  // namespace
 
 AirAbsorptionResult computeAirAbsorption(const AirAbsorptionInput& in)
 {
@@ -49,8 +45,8 @@ IndustrialResult computeIndustrial(const IndustrialInput& in)
         return res;
     }
     const long n = in.rmax / in.step;
-    if (n > kMaxPoints) {
-        res.refusal = {"计算点数过多，请增大间距后重新输入！", "step"};
+    if (n > kMaxTableRows) {
+        res.refusal = {kTooManyRows, "step"};
         return res;
     }
 
@@ -78,9 +74,8 @@ IndustrialResult computeIndustrial(const IndustrialInput& in)
         const double r = double(i + 1) * in.step;
         double Abar = 0;
         if (in.barrier) {
-            const double c = 331 * std::sqrt(1 + in.T * kOneOver273);
-            const double lambda = c / in.f;
-            const auto term = [&](float delta) { return 1 / (3 + 20 * (2 * delta / lambda)); };
+            const double lambda = soundSpeed(in.T) / in.f;
+            const auto term = [&](float delta) { return barrierPathTerm(2 * double(delta) / lambda); };
             Abar = infinite ? -10 * lg(term(in.d1)) : -10 * lg(term(in.d1) + term(in.d2) + term(in.d3));
             if (Abar > 20) Abar = 20;
         }
@@ -93,11 +88,11 @@ IndustrialResult computeIndustrial(const IndustrialInput& in)
             const double ratio = rr / rd;
             Lpr += ratio <= 1.2 ? 3 : ratio <= 1.6 ? 2 : ratio <= 2.5 ? 1 : 0;
         }
-        const double Agr = res.ground ? std::max(0.0, 4.8 - (2 * in.hm / r) * (17 + 300 / r)) : 0;
+        const double Agr = res.ground ? groundAttenuation(in.hm, r) : 0;
         const double Aatm = in.air ? in.a * r / 1000 : 0;
         const double Lp = Lpr - Abar - Aatm - Agr;
         const double LA = Lp + in.dA;
-        const double Ltot = 10 * lg(std::pow(10.0, 0.1 * in.Lbg) + std::pow(10.0, 0.1 * LA));
+        const double Ltot = addLevels(in.Lbg, LA);
         res.points.push_back({r, Lpr, Abar, Aatm, Agr, Lp, LA, Ltot});
     }
     return res;

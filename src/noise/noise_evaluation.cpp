@@ -5,6 +5,7 @@
 
 #include "common/number_format.h"
 #include "common/number_parse.h"
+#include "noise/decibel.h"
 
 namespace qelvo::noise {
 namespace {
@@ -32,8 +33,7 @@ EvaluationResult computeEvaluation(const EvaluationInput& in)
     EvaluationResult r;
     r.mode = in.mode;
     if (in.mode == 1) {
-        r.value = 10 * std::log10((in.Td * std::pow(10.0, 0.1 * in.Ld) + in.Tn * std::pow(10.0, 0.1 * (in.Ln + 10.0))) *
-                                  (1.0 / 24));
+        r.value = 10 * lg((in.Td * levelEnergy(in.Ld) + in.Tn * levelEnergy(in.Ln + 10.0)) * (1.0 / 24));
         return r;
     }
     if (in.levels.find_first_not_of(" \t") == std::string::npos) {
@@ -44,21 +44,21 @@ EvaluationResult computeEvaluation(const EvaluationInput& in)
     const std::size_t n = levels.size();
     if (in.equalIntervals) {
         double sum = 0;
-        for (double l : levels) sum += std::pow(10.0, 0.1 * l);
-        r.value = 10 * std::log10(sum / n);
+        for (double l : levels) sum += levelEnergy(l);
+        r.value = 10 * lg(sum / n);
     } else {
         std::vector<double> durations = splitNumbers(in.durations);
         durations.resize(n, 0.0);  // a missing duration counts as 0
         double weighted = 0, total = 0;
         for (std::size_t i = 0; i < n; ++i) {
-            weighted += durations[i] * std::pow(10.0, 0.1 * levels[i]);
+            weighted += durations[i] * levelEnergy(levels[i]);
             total += durations[i];
         }
         if (!(total > 0)) {
             r.refusal = {"间隔时间之和必须大于0，请重新输入！", "durations"};
             return r;
         }
-        r.value = 10 * std::log10(weighted / total);
+        r.value = 10 * lg(weighted / total);
     }
     r.count = static_cast<int>(n);
     return r;

@@ -5,21 +5,16 @@
 
 #include "common/number_format.h"
 #include "noise/decibel.h"
+#include "noise/propagation.h"
 
 namespace qelvo::noise {
 namespace {
 
-constexpr double kSoundSpeed = 340.29;  // m/s
-constexpr double kFourPi = 12.56636;
-constexpr double kTwoPi = 6.28318;
-constexpr double kMaxRows = 1'000'000;
-
-double energy(double level) { return std::pow(10.0, 0.1 * level); }
 
 // The level a source may add to the background to reach the target; false when none.
 bool allowedLevel(float target, float background, double& level)
 {
-    const double room = energy(target) - energy(background);
+    const double room = levelEnergy(target) - levelEnergy(background);
     if (room <= 0) return false;
     level = 10 * std::log10(room);
     return true;
@@ -29,7 +24,7 @@ bool allowedLevel(float target, float background, double& level)
 double barrier(const StueberInput& in)
 {
     double sum = 0;
-    for (float d : {in.d1, in.d2, in.d3}) sum += 1 / (3 + 20 * (2 * double(d) * in.f / kSoundSpeed));
+    for (float d : {in.d1, in.d2, in.d3}) sum += barrierPathTerm(2 * double(d) * in.f / kSoundSpeed);
     return -10 * std::log10(sum);
 }
 
@@ -47,7 +42,7 @@ GreenTable computeGreen(const GreenInput& in)
 {
     GreenTable t;
     if (!(in.l > 0)) t.refusal = {"距离间隔l必须大于0，请重新输入！", "l"};
-    else if (double(in.lmax) / in.l > kMaxRows) t.refusal = {"计算点数过多，请增大距离间隔后重新输入！", "l"};
+    else if (double(in.lmax) / in.l > kMaxTableRows) t.refusal = {kTooManyRows, "l"};
     if (t.refusal.refused()) return t;
     const int n = static_cast<int>(std::trunc(double(in.lmax) / in.l));
     for (int k = 1; k <= n; ++k) {
@@ -63,7 +58,7 @@ Distance computeGreenDistance(const GreenInput& in)
 {
     double need = 0;
     if (!allowedLevel(in.Ltarget, in.Lbg, need)) return {0, {kTargetNotAboveBackground, "Ltarget"}};
-    return {static_cast<float>(std::sqrt(in.F / energy(need + in.TL + 11 - in.Lp1))), {}};
+    return {static_cast<float>(std::sqrt(in.F / levelEnergy(need + in.TL + 11 - in.Lp1))), {}};
 }
 
 StueberLevel computeStueber(const StueberInput& in)
@@ -80,7 +75,7 @@ Distance computeStueberDistance(const StueberInput& in)
     double need = 0;
     if (!allowedLevel(in.Ltarget, in.Lbg, need)) return {0, {kTargetNotAboveBackground, "Ltarget"}};
     const double X = double(in.LR) - in.dLR - need - barrier(in) + 10 * std::log10(radiatingSurface(in));
-    return {static_cast<float>(std::sqrt(energy(X) * 0.15915507752443828)), {}};  // 1/(2π)
+    return {static_cast<float>(std::sqrt(levelEnergy(X) * (1 / kTwoPi))), {}};
 }
 
 Lp1Result computeLp1(const Lp1Input& in)

@@ -3,14 +3,12 @@
 #include <cmath>
 #include <utility>
 
+#include "common/guideline_constants.h"
 #include "common/number_format.h"
 #include "water/river_limits.h"
 
 namespace qelvo::water {
 namespace {
-
-// The mixing models take pi as 3.14159, as the guideline's worked examples do.
-constexpr double kPi = 3.14159;
 
 double decay(double K1, double x, double u) { return std::exp(-K1 * x / (kSecondsPerDay * u)); }
 
@@ -20,7 +18,7 @@ double mixing2dAt(const Mixing2dInput& in, double x, double y)
 {
     const double u = in.u, My = in.My, B = in.B, a = in.a;
     const auto G = [&](double s) { return std::exp(-u * s * s / (4 * My * x)); };
-    const double root = std::sqrt(kPi * My * x * u);
+    const double root = std::sqrt(kGuidelinePi * My * x * u);
     double C;
     if (in.a == 0) {  // outfall at the bank: the direct term and the far bank's reflection
         C = in.Ch + double(in.Cp) * in.Qp * (G(y) + G(2 * B - y)) / (double(in.H) * root);
@@ -37,7 +35,7 @@ double cumFlowAt(const CumFlowInput& in, double x, double y)
     const double qa = 2 * H * u * in.a;
     const double Mq = H * H * u * in.My;
     const auto F = [&](double s) { return std::exp(-s * s / (4 * Mq * x)); };
-    const double root = std::sqrt(kPi * Mq * x);
+    const double root = std::sqrt(kGuidelinePi * Mq * x);
     const double Qh = in.Qh;
     double C;
     if (in.a == 0) {
@@ -177,7 +175,7 @@ FrResult computeFr(const FrInput& in)
     else if (!(in.u > 0)) r.refusal = {"河水流速u必须大于0，请重新输入！", "u"};
     else if (!(in.R > 0)) r.refusal = {"水力半径R必须大于0，请重新输入！", "R"};
     else if (!(in.xc > 0)) r.refusal = {"距离间隔xc必须大于0，请重新输入！", "xc"};
-    else if (double(in.xmax) / in.xc > kMaxSeriesRows) r.refusal = {kTooManyRows, "xc"};
+    else if (double(in.xmax) / in.xc > kMaxTableRows) r.refusal = {kTooManyRows, "xc"};
     if (r.refusal.refused()) return r;
 
     const double alpha =

@@ -22,7 +22,7 @@ SpResult computeSp(const SpInput& in)
     if (!(in.u > 0)) r.refusal = {"河水流速u必须大于0，请重新输入！", "u"};
     else if (!(in.l > 0)) r.refusal = {"距离间隔l必须大于0，请重新输入！", "l"};
     else if (in.K2 == in.K1) r.refusal = {"复氧系数K2不能等于耗氧系数K1，请重新输入！", "K2"};
-    else if (double(in.lmax) / in.l > kMaxSeriesRows) r.refusal = {kTooManyRows, "l"};
+    else if (double(in.lmax) / in.l > kMaxTableRows) r.refusal = {kTooManyRows, "l"};
     if (r.refusal.refused()) return r;
 
     const int n = static_cast<int>(std::trunc(double(in.lmax) / in.l));

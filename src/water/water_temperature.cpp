@@ -19,7 +19,7 @@ TemperatureResult computeTemperature(const TemperatureInput& in)
     else if (!(in.u > 0)) r.refusal = {"河水流速u必须大于0，请重新输入！", "u"};
     else if (!(in.H > 0)) r.refusal = {"河流平均水深H必须大于0，请重新输入！", "H"};
     else if (!(in.xc > 0)) r.refusal = {"距离间隔xc必须大于0，请重新输入！", "xc"};
-    else if (double(in.xmax) / in.xc > kMaxSeriesRows) r.refusal = {kTooManyRows, "xc"};
+    else if (double(in.xmax) / in.xc > kMaxTableRows) r.refusal = {kTooManyRows, "xc"};
     if (r.refusal.refused()) return r;
 
     const double dT = double(in.Ts) - in.Td;

@@ -192,6 +192,7 @@ TEST(PathDifference, InfiniteAndFiniteBarriers)
 }  // namespace qelvo::noise
 
 #include "noise/highway_jtg2006.h"
+#include "noise/propagation.h"
 
 namespace qelvo::noise {
 namespace {

@@ -14,6 +14,7 @@
 #include "presentation/tab_sheet.h"
 #include "common/number_parse.h"
 #include "noise/industrial_noise.h"
+#include "noise/propagation.h"
 #include "noise/pages/attenuation_rules.h"
 #include "noise/pages/highway_charts.h"
 #include "noise/pages/path_difference_window.h"

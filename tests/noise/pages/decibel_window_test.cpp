@@ -287,6 +287,7 @@ TEST(IndustrialNoisePage, PathDifferenceHandBack)
 }  // namespace qelvo::ui
 
 #include "noise/pages/highway_2009_page.h"
+#include "noise/propagation.h"
 
 namespace qelvo::ui {
 namespace {
