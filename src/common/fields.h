@@ -91,19 +91,29 @@ Field<S> checkField(std::string key, std::string label, int S::*m)
     return {{std::move(key), std::move(label), FieldKind::Check, {}, {}}, m};
 }
 
+// A value in the display form of a field of its type ("%g" for float, "%.15g" for double).
+template <class T>
+std::string displayValue(const T& v)
+{
+    if constexpr (std::is_same_v<T, float>) return formatSingle(v);
+    else if constexpr (std::is_same_v<T, double>) return formatDouble(v);
+    else if constexpr (std::is_same_v<T, int>) return std::to_string(v);
+    else return v;
+}
+
 // The member's value in the field's display form.
 template <class S>
 std::string displayText(const S& s, const Field<S>& f)
 {
-    return std::visit(
-        [&](auto m) -> std::string {
-            using T = std::remove_cvref_t<decltype(s.*m)>;
-            if constexpr (std::is_same_v<T, float>) return formatSingle(s.*m);
-            else if constexpr (std::is_same_v<T, double>) return formatDouble(s.*m);
-            else if constexpr (std::is_same_v<T, int>) return std::to_string(s.*m);
-            else return s.*m;
-        },
-        f.member);
+    return std::visit([&](auto m) -> std::string { return displayValue(s.*m); }, f.member);
+}
+
+// Where a field's member lives in one object: the key by which a page finds the field's
+// widgets from a member pointer.
+template <class S>
+const void* memberAddress(const S& s, const Field<S>& f)
+{
+    return std::visit([&](auto m) -> const void* { return &(s.*m); }, f.member);
 }
 
 // Stores a text typed for the field; false, and the member unchanged, when the text is not

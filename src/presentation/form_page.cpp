@@ -49,7 +49,7 @@ QLineEdit* FormPage::addField(const FieldSpec& desc, bool readOnly)
     auto* label = new QLabel(QString::fromStdString(desc.label), group_);
     label->setBuddy(edit);
     label->setWordWrap(twoColumns_ && desc.row.empty());  // long labels wrap rather than being cut off
-    labels_[desc.key] = label;
+    lastLabel_ = label;
 
     // Fields under one row heading share a line: heading | label edit | label edit.
     if (!desc.row.empty() && desc.row == rowHeading_ && column_ < 8) {
@@ -109,7 +109,8 @@ QButtonGroup* FormPage::addChoice(const FieldSpec& desc)
     rowHeading_.clear();
     // A label that only repeats its group's title is left out.
     const bool labelled = !desc.label.empty() && group_->title() != QString::fromStdString(desc.label);
-    if (labelled) grid_->addWidget(new QLabel(QString::fromStdString(desc.label), group_), row_, 0, 1, 2);
+    lastLabel_ = labelled ? new QLabel(QString::fromStdString(desc.label), group_) : nullptr;
+    if (labelled) grid_->addWidget(lastLabel_, row_, 0, 1, 2);
     grid_->addWidget(line, row_, labelled ? 2 : 0, 1, -1);
     return group;
 }
@@ -168,9 +169,8 @@ QPushButton* FormPage::addButton(const QString& text, std::function<void()> acti
     return button;
 }
 
-QPushButton* FormPage::addButtonBeside(const std::string& key, const QString& text, std::function<void()> action)
+QPushButton* FormPage::addButtonBeside(QWidget* field, const QString& text, std::function<void()> action)
 {
-    QWidget* field = binder_.widgetFor(key);
     auto* grid = field ? qobject_cast<QGridLayout*>(field->parentWidget()->layout()) : nullptr;
     if (!grid) return addButton(text, std::move(action));
     int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
@@ -230,10 +230,35 @@ void FormPage::addNote(const QString& text)
     grid_->addWidget(note, row_, 0, 1, 6);
 }
 
-QLabel* FormPage::labelFor(const std::string& key) const
+void FormPage::remember(const void* address, const std::string& key, QWidget* field, QLabel* label,
+                        QButtonGroup* group)
 {
-    const auto it = labels_.find(key);
-    return it == labels_.end() ? nullptr : it->second;
+    shown_[address] = {key, field, label, group};
+}
+
+const FormPage::Shown& FormPage::shown(const void* address) const
+{
+    const auto it = shown_.find(address);
+    // A member the page does not show: a mistake in the page's code, found the first time
+    // it runs.
+    if (it == shown_.end()) qFatal("%s: asks for a field it does not show", metaObject()->className());
+    return it->second;
+}
+
+void FormPage::wrongKind(const Shown& f, const char* kind)
+{
+    qFatal("the field %s is not %s", f.key.c_str(), kind);
+}
+
+void FormPage::setShownEnabled(const Shown& f, bool enabled)
+{
+    f.field->setEnabled(enabled);
+}
+
+void FormPage::setShownVisible(const Shown& f, bool visible)
+{
+    f.field->setVisible(visible);
+    if (f.label) f.label->setVisible(visible);
 }
 
 QScrollArea* scrollable(QWidget* form)
@@ -259,12 +284,6 @@ void showReportTable(ResultTable* table, const Table& report)
     }
     table->setTable(titles, std::move(rows));
     table->setSheetName(QString::fromStdString(report.name));
-}
-
-void FormPage::setFieldsEnabled(std::initializer_list<const char*> keys, bool enabled)
-{
-    for (const char* key : keys)
-        if (QWidget* w = binder_.widgetFor(key)) w->setEnabled(enabled);
 }
 
 void FormPage::refuse(const Refusal& refusal)

@@ -3,9 +3,16 @@
 // FormPage lays out fields from their FieldSpecs (fields that share a row heading stand on
 // one line) and owns the FieldBinder. ModelPage adds the compute cycle for one model:
 // read the fields, compute, show a refusal or write every member back.
+//
+// A page reaches its own fields by member pointer (lineEdit(&In::Abar), checkBox(&In::air),
+// setValue(&In::d1, v), setFieldsEnabled(on, &In::a, &In::hr)): a renamed member does not
+// compile, and asking for a field the page does not show stops the program at once with
+// the member's key named.
 #pragma once
 
+#include <QButtonGroup>
 #include <QCheckBox>
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QWidget>
 #include <algorithm>
@@ -16,7 +23,6 @@
 #include "presentation/field_binder.h"
 #include "presentation/result_table.h"
 
-class QButtonGroup;
 class QLabel;
 class QPlainTextEdit;
 class QScrollArea;
@@ -35,28 +41,85 @@ public:
 
     FieldBinder& binder() { return binder_; }
 
-    QLineEdit* addInput(const FieldSpec& desc) { return addField(desc, false); }
-    QLineEdit* addOutput(const FieldSpec& desc) { return addField(desc, true); }
-    QButtonGroup* addChoice(const FieldSpec& desc);  // radio buttons, ids 0, 1, …
-    QCheckBox* addCheck(const FieldSpec& desc);
-
-    // A field of a model struct, bound, with the widget its kind asks for.
+    // A field of a model struct, bound, with the widget its kind asks for: a line edit, a
+    // check box, or the line of radio buttons of a choice.
     template <class S>
     QWidget* add(S& object, const Field<S>& f, bool readOnly = false)
     {
+        const void* address = memberAddress(object, f);
         if (f.desc.kind == FieldKind::Choice) {
             QButtonGroup* group = addChoice(f.desc);
             binder_.bindChoice(group, object.*std::get<int S::*>(f.member), f.desc.key);
+            remember(address, f.desc.key, choiceWidget(group), lastLabel_, group);
             return choiceWidget(group);
         }
         if (f.desc.kind == FieldKind::Check) {
             QCheckBox* box = addCheck(f.desc);
             binder_.bindCheck(box, object.*std::get<int S::*>(f.member), f.desc.key);
+            remember(address, f.desc.key, box, nullptr, nullptr);
             return box;
         }
         QLineEdit* edit = addField(f.desc, readOnly);
         binder_.bind(edit, object, f);
+        remember(address, f.desc.key, edit, lastLabel_, nullptr);
         return edit;
+    }
+
+    // The widgets of the field bound to `object.*m`.
+    template <class S, class T>
+    QWidget* fieldWidget(const S& object, T S::*m) const
+    {
+        return shown(&(object.*m)).field;
+    }
+    template <class S, class T>
+    QLineEdit* lineEdit(const S& object, T S::*m) const
+    {
+        return typed<QLineEdit>(shown(&(object.*m)), "a line edit");
+    }
+    template <class S, class T>
+    QLabel* label(const S& object, T S::*m) const
+    {
+        return shown(&(object.*m)).label;
+    }
+    template <class S>
+    QButtonGroup* choiceGroup(const S& object, int S::*m) const
+    {
+        const Shown& f = shown(&(object.*m));
+        if (!f.group) wrongKind(f, "a choice");
+        return f.group;
+    }
+    template <class S>
+    QCheckBox* checkBox(const S& object, int S::*m) const
+    {
+        return typed<QCheckBox>(shown(&(object.*m)), "a check box");
+    }
+    // Shows a value in the field bound to `object.*m`; the page reads it at its next read.
+    template <class S, class T>
+    void setValue(const S& object, T S::*m, const T& value)
+    {
+        const Shown& f = shown(&(object.*m));
+        if constexpr (std::is_same_v<T, int>) {
+            if (f.group) {
+                if (auto* b = f.group->button(value)) b->setChecked(true);
+                return;
+            }
+            if (auto* box = qobject_cast<QCheckBox*>(f.field)) {
+                box->setChecked(value != 0);
+                return;
+            }
+        }
+        typed<QLineEdit>(f, "a line edit")->setText(QString::fromStdString(displayValue(value)));
+    }
+    // Enables or shows a field with its label (a choice: its whole line of buttons).
+    template <class S, class... T>
+    void setFieldsEnabled(const S& object, bool enabled, T S::*... members)
+    {
+        (setShownEnabled(shown(&(object.*members)), enabled), ...);
+    }
+    template <class S, class... T>
+    void setFieldsVisible(const S& object, bool visible, T S::*... members)
+    {
+        (setShownVisible(shown(&(object.*members)), visible), ...);
     }
 
     // Two fields a row, for pages with many fields.
@@ -65,8 +128,8 @@ public:
     // Later fields go into a group box of their own ("计算结果").
     void startGroup(const QString& title);
 
-    // A button right after a field ("自动计算" beside the value it computes).
-    QPushButton* addButtonBeside(const std::string& key, const QString& text, std::function<void()> action);
+    // A button right after a field's widget ("自动计算" beside the value it computes).
+    QPushButton* addButtonBeside(QWidget* field, const QString& text, std::function<void()> action);
 
     // A result table below the buttons, taking the rest of the page.
     ResultTable* addResultTable(ResultTable::Form form = ResultTable::Form::Grid);
@@ -80,11 +143,7 @@ public:
     void addBelowButtons(QWidget* widget, int stretch = 0);
     // A note under the fields, as the page shows it.
     void addNote(const QString& text);
-    // The label in front of a field.
-    QLabel* labelFor(const std::string& key) const;
 
-    // Enables or disables the fields bound under these keys.
-    void setFieldsEnabled(std::initializer_list<const char*> keys, bool enabled);
     // Leaves a little room between the inputs and the results.
     void addGap();
     QPushButton* addButton(const QString& text, std::function<void()> action);
@@ -98,16 +157,39 @@ public:
     QVBoxLayout* pageLayout() const { return pageLayout_; }
 
 private:
+    // The widgets of one field the page shows.
+    struct Shown {
+        std::string key;
+        QWidget* field = nullptr;  // line edit, check box, or the line of a choice's buttons
+        QLabel* label = nullptr;   // in front of it, where it has one
+        QButtonGroup* group = nullptr;
+    };
+
     QLineEdit* addField(const FieldSpec& desc, bool readOnly);
+    QButtonGroup* addChoice(const FieldSpec& desc);  // radio buttons, ids 0, 1, …
+    QCheckBox* addCheck(const FieldSpec& desc);
     static QWidget* choiceWidget(QButtonGroup* group);
     void nextRow(const FieldSpec& desc, QWidget* label);
+    void remember(const void* address, const std::string& key, QWidget* field, QLabel* label, QButtonGroup* group);
+    const Shown& shown(const void* address) const;
+    [[noreturn]] static void wrongKind(const Shown& f, const char* kind);
+    template <class W>
+    static W* typed(const Shown& f, const char* kind)
+    {
+        auto* w = qobject_cast<W*>(f.field);
+        if (!w) wrongKind(f, kind);
+        return w;
+    }
+    static void setShownEnabled(const Shown& f, bool enabled);
+    static void setShownVisible(const Shown& f, bool visible);
 
     FieldBinder binder_;
     QGroupBox* group_;
     QGridLayout* grid_;
     QHBoxLayout* buttons_;
     QVBoxLayout* pageLayout_;
-    std::map<std::string, QLabel*> labels_;
+    std::map<const void*, Shown> shown_;  // by the address of the bound member
+    QLabel* lastLabel_ = nullptr;          // the label the last field got
     bool twoColumns_ = false;
     bool closingStretch_ = true;  // the page layout still ends in its stretch
     int groups_ = 1;
@@ -180,6 +262,31 @@ public:
 
     const In& input() const { return input_; }
     const Out& result() const { return result_; }
+
+    // The page's fields by member pointer (see the top of this file).
+    template <class T>
+    QWidget* widgetOf(T In::*m) const { return fieldWidget(input_, m); }
+    template <class T>
+    QWidget* widgetOf(T Out::*m) const { return fieldWidget(result_, m); }
+    template <class T>
+    QLineEdit* lineEdit(T In::*m) const { return FormPage::lineEdit(input_, m); }
+    template <class T>
+    QLineEdit* lineEdit(T Out::*m) const { return FormPage::lineEdit(result_, m); }
+    template <class T>
+    QLabel* label(T In::*m) const { return FormPage::label(input_, m); }
+    QButtonGroup* choiceGroup(int In::*m) const { return FormPage::choiceGroup(input_, m); }
+    QCheckBox* checkBox(int In::*m) const { return FormPage::checkBox(input_, m); }
+    template <class T>
+    void setValue(T In::*m, const T& value) { FormPage::setValue(input_, m, value); }
+    template <class... T>
+    void setFieldsEnabled(bool enabled, T In::*... members) { FormPage::setFieldsEnabled(input_, enabled, members...); }
+    template <class... T>
+    void setFieldsVisible(bool visible, T In::*... members) { FormPage::setFieldsVisible(input_, visible, members...); }
+    template <class T>
+    QPushButton* addButtonBeside(T In::*m, const QString& text, std::function<void()> action)
+    {
+        return FormPage::addButtonBeside(widgetOf(m), text, std::move(action));
+    }
 
 protected:
     // The page's own record, for actions beyond the compute button.

@@ -47,6 +47,8 @@ FiniteBarrierWindow::FiniteBarrierWindow(float infinite, QWidget* parent)
     }));
 }
 
+float FiniteBarrierWindow::value() const { return parseSingle(value_->text().toStdString()).value_or(0); }
+
 EmbankmentWindow::EmbankmentWindow(float r, QWidget* parent)
     : QDialog(parent),
       page_(new ModelPage<noise::EmbankmentInput, noise::EmbankmentResult>(
@@ -56,9 +58,8 @@ EmbankmentWindow::EmbankmentWindow(float r, QWidget* parent)
     setWindowTitle(QStringLiteral("高路堤或低路堑衰减量计算"));
     paintBackground(this, kToolWindowColour);
     paintBackground(page_, kToolWindowColour);
-    auto* rEdit = qobject_cast<QLineEdit*>(page_->binder().widgetFor("r"));
-    rEdit->setText(QString::fromStdString(formatSingle(r)));
-    rEdit->setReadOnly(true);
+    page_->setValue(&noise::EmbankmentInput::r, r);
+    page_->lineEdit(&noise::EmbankmentInput::r)->setReadOnly(true);
     page_->onComputed = [this](const Report& report) {
         for (const auto& m : report.messages) {
             showMessage(this, QString::fromStdString(m));
@@ -115,20 +116,15 @@ Highway2009Form::Highway2009Form(QWidget* parent)
                          if (index.column() == 0) speedEdited(index.row() + 1);
                      });
 
-    autoA_ = addButtonBeside("a", QStringLiteral("自动计算"), [this] {
-        binder().read();
-        fillAirAbsorption(*this, input().T, input().hr, input().pa, input().f);
-    });
+    using In = noise::Highway2009Input;
+    autoA_ = addButtonBeside(&In::a, QStringLiteral("自动计算"), [this] { fillAirAbsorption(*this); });
     pathButton_ = addButton(QStringLiteral("声程差计算"), [this] { openPathDifference(); });
     finiteButton_ = addButton(QStringLiteral("修正为有限长屏障"), [this] { openFiniteCorrection(); });
     embankmentButton_ = addButton(QStringLiteral("声衰减计算"), [this] { openEmbankment(); });
-    for (const char* key : {"barrier", "embankment", "rural", "air", "ground", "intersection"})
-        QObject::connect(qobject_cast<QAbstractButton*>(binder().widgetFor(key)), &QAbstractButton::toggled, this,
-                         [this] { applyRules(); });
+    for (int In::*check : {&In::barrier, &In::embankment, &In::rural, &In::air, &In::ground, &In::intersection})
+        QObject::connect(checkBox(check), &QAbstractButton::toggled, this, [this] { applyRules(); });
     applyRules();
 }
-
-QLineEdit* Highway2009Form::edit(const char* key) { return qobject_cast<QLineEdit*>(binder().widgetFor(key)); }
 
 void Highway2009Form::speedEdited(int row)
 {
@@ -140,21 +136,20 @@ void Highway2009Form::speedEdited(int row)
 
 void Highway2009Form::applyRules()
 {
-    FieldBinder& b = binder();
-    const auto checked = [&](const char* key) { return qobject_cast<QAbstractButton*>(b.widgetFor(key))->isChecked(); };
-    const bool barrier = checked("barrier");
-    setFieldsEnabled({"Abar"}, barrier);
-    labelFor("Abar")->setEnabled(barrier);
+    using In = noise::Highway2009Input;
+    const auto checked = [this](int In::*m) { return checkBox(m)->isChecked(); };
+    const bool barrier = checked(&In::barrier);
+    setFieldsEnabled(barrier, &In::Abar);
+    label(&In::Abar)->setEnabled(barrier);
     pathButton_->setEnabled(barrier);
     finiteButton_->setEnabled(barrier);
     barrierExcludesGround(*this, barrier);
-    setFieldsEnabled({"a", "hr", "pa"}, checked("air"));
-    autoA_->setEnabled(checked("air"));
-    embankmentButton_->setEnabled(checked("embankment"));
-    setFieldsEnabled({"embankmentA"}, checked("embankment"));
-    setFieldsEnabled({"ruralA"}, checked("rural"));
-    if (auto* first = qobject_cast<QAbstractButton*>(b.widgetFor("crossing")))
-        first->parentWidget()->setEnabled(checked("intersection"));
+    setFieldsEnabled(checked(&In::air), &In::a, &In::hr, &In::pa);
+    autoA_->setEnabled(checked(&In::air));
+    embankmentButton_->setEnabled(checked(&In::embankment));
+    setFieldsEnabled(checked(&In::embankment), &In::embankmentA);
+    setFieldsEnabled(checked(&In::rural), &In::ruralA);
+    setFieldsEnabled(checked(&In::intersection), &In::crossing);
 }
 
 bool Highway2009Form::computeAll()
@@ -173,8 +168,8 @@ void Highway2009Form::openPathDifference()
     PathDifferenceWindow window(input().r, 1, this);
     if (execModal(window) != QDialog::Accepted) return;
     const auto a = noise::computeInfiniteBarrier({window.result().delta1, input().f, input().T});
-    edit("Abar")->setText(QString::fromStdString(formatSingle(a.Abar)));
-    labelFor("Abar")->setText(kInfiniteLabel);
+    setValue(&noise::Highway2009Input::Abar, a.Abar);
+    label(&noise::Highway2009Input::Abar)->setText(kInfiniteLabel);
 }
 
 void Highway2009Form::openFiniteCorrection()
@@ -182,8 +177,8 @@ void Highway2009Form::openFiniteCorrection()
     binder().read();
     FiniteBarrierWindow window(input().Abar, this);
     if (execModal(window) != QDialog::Accepted) return;
-    edit("Abar")->setText(QString::fromStdString(formatSingle(window.value())));
-    labelFor("Abar")->setText(kFiniteLabel);
+    setValue(&noise::Highway2009Input::Abar, window.value());
+    label(&noise::Highway2009Input::Abar)->setText(kFiniteLabel);
 }
 
 void Highway2009Form::openEmbankment()
@@ -191,7 +186,7 @@ void Highway2009Form::openEmbankment()
     binder().read();
     EmbankmentWindow window(input().r, this);
     if (execModal(window) != QDialog::Accepted) return;
-    edit("embankmentA")->setText(window.attenuationField()->text().trimmed());
+    lineEdit(&noise::Highway2009Input::embankmentA)->setText(window.attenuationField()->text().trimmed());
 }
 
 Highway2009Page::Highway2009Page(const PageSlot& slot, QWidget* parent)

@@ -22,7 +22,7 @@ class FiniteBarrierWindow : public QDialog {
 public:
     FiniteBarrierWindow(float infinite, QWidget* parent = nullptr);
     QLineEdit* valueField() const { return value_; }
-    float value() const { return value_->text().toFloat(); }
+    float value() const;
 
 private:
     QLineEdit* value_;
@@ -56,7 +56,6 @@ public:
 
 private:
     void speedEdited(int row);
-    QLineEdit* edit(const char* key);
 
     ResultTable* vehicles_;
     QPushButton* pathButton_ = nullptr;

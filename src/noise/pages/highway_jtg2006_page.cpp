@@ -17,9 +17,9 @@ void Highway2006Page::openSpeeds()
     SpeedWindow window(noise::speedCalculator(), QStringLiteral("车速计算"), this);
     if (execModal(window) != QDialog::Accepted) return;
     const noise::SpeedResult& v = window.result();
-    const std::pair<const char*, float> speeds[] = {{"VL", v.V1}, {"VM", v.V2}, {"VS", v.V3}};
-    for (const auto& [key, value] : speeds)
-        qobject_cast<QLineEdit*>(binder().widgetFor(key))->setText(QString::fromStdString(formatSingle(value)));
+    setValue(&noise::Highway2006Input::VL, v.V1);
+    setValue(&noise::Highway2006Input::VM, v.V2);
+    setValue(&noise::Highway2006Input::VS, v.V3);
 }
 
 void Highway2006Page::showDetails()

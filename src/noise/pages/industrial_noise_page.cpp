@@ -30,78 +30,56 @@ PageOptions inputOptions()
 
 const QString kDistanceLabel = QStringLiteral("预测点距声源水平距离r[m]");
 
-QAbstractButton* choice(FieldBinder& binder, const char* key, int id)
-{
-    auto* first = qobject_cast<QAbstractButton*>(binder.widgetFor(key));
-    return first && first->group() ? first->group()->button(id) : nullptr;
-}
-
 }  // namespace
 
 IndustrialInputForm::IndustrialInputForm(QWidget* parent) : ModelPage(noise::industrialCalculator(), inputOptions(), parent)
 {
-    autoA_ = addButtonBeside("a", QStringLiteral("自动计算"), [this] { computeAbsorption(); });
-    addButtonBeside("dA", QStringLiteral("自动计算"), [this] { computeWeighting(); });
+    using In = noise::IndustrialInput;
+    autoA_ = addButtonBeside(&In::a, QStringLiteral("自动计算"), [this] { computeAbsorption(); });
+    addButtonBeside(&In::dA, QStringLiteral("自动计算"), [this] { computeWeighting(); });
     pathButton_ = addButton(QStringLiteral("声程差计算"), [this] { openPathDifference(); });
-    for (const char* key : {"sourceType", "known"})
-        if (auto* first = qobject_cast<QAbstractButton*>(binder().widgetFor(key)))
-            QObject::connect(first->group(), &QButtonGroup::idClicked, this, [this] { applyRules(); });
-    for (const char* key : {"reflection", "barrier", "air", "ground"})
-        QObject::connect(qobject_cast<QAbstractButton*>(binder().widgetFor(key)), &QAbstractButton::toggled, this,
-                         [this] { applyRules(); });
+    for (int In::*choice : {&In::sourceType, &In::known})
+        QObject::connect(choiceGroup(choice), &QButtonGroup::idClicked, this, [this] { applyRules(); });
+    for (int In::*check : {&In::reflection, &In::barrier, &In::air, &In::ground})
+        QObject::connect(checkBox(check), &QAbstractButton::toggled, this, [this] { applyRules(); });
     applyRules();
-}
-
-QLineEdit* IndustrialInputForm::edit(const char* key) const
-{
-    return qobject_cast<QLineEdit*>(const_cast<IndustrialInputForm*>(this)->binder().widgetFor(key));
 }
 
 void IndustrialInputForm::applyRules()
 {
-    FieldBinder& b = binder();
-    const auto checked = [&](const char* key) { return qobject_cast<QAbstractButton*>(b.widgetFor(key))->isChecked(); };
-    const auto show = [&](const char* key, bool visible) {
-        if (QWidget* w = b.widgetFor(key)) w->setVisible(visible);
-        if (QLabel* l = labelFor(key)) l->setVisible(visible);
-    };
-
-    const bool indoor = choice(b, "sourceType", 0)->isChecked();
-    setFieldsEnabled({"R", "TL", "r1", "S"}, indoor);
-    if (auto* first = qobject_cast<QAbstractButton*>(b.widgetFor("position"))) first->parentWidget()->setEnabled(indoor);
+    using In = noise::IndustrialInput;
+    QButtonGroup* known = choiceGroup(&In::known);
+    const bool indoor = choiceGroup(&In::sourceType)->button(0)->isChecked();
+    setFieldsEnabled(indoor, &In::R, &In::TL, &In::r1, &In::S, &In::position);
     // An indoor source is known by its power level.
-    if (indoor && choice(b, "known", 1)->isChecked()) choice(b, "known", 0)->setChecked(true);
-    choice(b, "known", 1)->setEnabled(!indoor);
+    if (indoor && known->button(1)->isChecked()) known->button(0)->setChecked(true);
+    known->button(1)->setEnabled(!indoor);
 
-    const bool power = choice(b, "known", 0)->isChecked();
-    show("Lw", power);
-    show("Lp0", !power);
-    show("r0", !power);
+    const bool power = known->button(0)->isChecked();
+    setFieldsVisible(power, &In::Lw);
+    setFieldsVisible(!power, &In::Lp0, &In::r0);
 
-    setFieldsEnabled({"h0", "h1"}, checked("reflection"));
-    setFieldsEnabled({"a", "hr", "pa"}, checked("air"));
-    autoA_->setEnabled(checked("air"));
+    setFieldsEnabled(checkBox(&In::reflection)->isChecked(), &In::h0, &In::h1);
+    const bool air = checkBox(&In::air)->isChecked();
+    setFieldsEnabled(air, &In::a, &In::hr, &In::pa);
+    autoA_->setEnabled(air);
 
-    const bool barrier = checked("barrier");
-    setFieldsEnabled({"d1", "d2", "d3"}, barrier);
+    const bool barrier = checkBox(&In::barrier)->isChecked();
+    setFieldsEnabled(barrier, &In::d1, &In::d2, &In::d3);
     pathButton_->setEnabled(barrier);
     barrierExcludesGround(*this, barrier);
-    show("step", !barrier);
-    labelFor("rmax")->setText(barrier ? kDistanceLabel : kDistanceLabel + QStringLiteral("最大值"));
+    setFieldsVisible(!barrier, &In::step);
+    label(&In::rmax)->setText(barrier ? kDistanceLabel : kDistanceLabel + QStringLiteral("最大值"));
 }
 
-void IndustrialInputForm::computeAbsorption()
-{
-    binder().read();
-    fillAirAbsorption(*this, input().T, input().hr, input().pa, input().f);
-}
+void IndustrialInputForm::computeAbsorption() { fillAirAbsorption(*this); }
 
 void IndustrialInputForm::computeWeighting()
 {
     binder().read();
     const auto r = noise::computeAWeighting({input().f});
     if (r.refusal.refused()) return refuse(r.refusal);
-    edit("dA")->setText(QString::fromStdString(formatSingle(r.dA)));
+    setValue(&noise::IndustrialInput::dA, r.dA);
 }
 
 void IndustrialInputForm::openPathDifference()
@@ -109,12 +87,13 @@ void IndustrialInputForm::openPathDifference()
     binder().read();
     PathDifferenceWindow window(static_cast<float>(input().rmax), 0, this);
     if (execModal(window) != QDialog::Accepted) return;
+    using In = noise::IndustrialInput;
     const auto& r = window.result();
     const bool finite = window.mode() == 0;
-    edit("d1")->setText(QString::fromStdString(formatSingle(r.delta1)));
-    edit("d2")->setText(QString::fromStdString(formatSingle(finite ? r.delta2 : 0.0f)));
-    edit("d3")->setText(QString::fromStdString(formatSingle(finite ? r.delta3 : 0.0f)));
-    setFieldsEnabled({"d2", "d3"}, finite);
+    setValue(&In::d1, r.delta1);
+    setValue(&In::d2, finite ? r.delta2 : 0.0f);
+    setValue(&In::d3, finite ? r.delta3 : 0.0f);
+    setFieldsEnabled(finite, &In::d2, &In::d3);
 }
 
 IndustrialNoisePage::IndustrialNoisePage(const PageSlot& slot, QWidget* parent)

@@ -24,7 +24,6 @@ public:
     void openPathDifference(); // "声程差计算"
 
 private:
-    QLineEdit* edit(const char* key) const;
     QPushButton* autoA_ = nullptr;
     QPushButton* pathButton_ = nullptr;
 };

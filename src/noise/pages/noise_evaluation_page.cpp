@@ -20,37 +20,29 @@ NoiseEvaluationPage::NoiseEvaluationPage(QWidget* parent)
     : ModelPage(noise::evaluationCalculator(), evaluationOptions(), parent), result_(new QLabel(this)),
       explanation_(new QLabel(this))
 {
-    for (const char* key : {"levels", "durations"})
-        if (auto* edit = qobject_cast<QLineEdit*>(binder().widgetFor(key))) edit->setFixedWidth(240);
+    using In = noise::EvaluationInput;
+    for (std::string In::*list : {&In::levels, &In::durations}) lineEdit(list)->setFixedWidth(240);
     result_->setObjectName(QStringLiteral("resultLine"));
     addToButtonRow(result_);
     explanation_->setWordWrap(true);
     addBelowButtons(explanation_);
     onComputed = [this](const Report& report) { result_->setText(QString::fromStdString(report.text)); };
 
-    auto* first = qobject_cast<QAbstractButton*>(binder().widgetFor("mode"));
-    QObject::connect(first->group(), &QButtonGroup::idClicked, this, [this](int id) { setMode(id); });
-    auto* equal = qobject_cast<QCheckBox*>(binder().widgetFor("equalIntervals"));
-    QObject::connect(equal, &QCheckBox::toggled, this, [this](bool on) { setEqualIntervals(on); });
+    QObject::connect(choiceGroup(&In::mode), &QButtonGroup::idClicked, this, [this](int id) { setMode(id); });
+    QObject::connect(checkBox(&In::equalIntervals), &QCheckBox::toggled, this, [this](bool on) { setEqualIntervals(on); });
     setMode(0);
-}
-
-void NoiseEvaluationPage::setFieldVisible(const char* key, bool visible)
-{
-    if (QWidget* w = binder().widgetFor(key)) w->setVisible(visible);
-    if (QLabel* l = labelFor(key)) l->setVisible(visible);
 }
 
 void NoiseEvaluationPage::setMode(int mode)
 {
+    using In = noise::EvaluationInput;
     const bool leq = mode == 0;
-    setFieldVisible("levels", leq);
-    setFieldVisible("equalIntervals", leq);
-    setFieldVisible("durations", leq && !qobject_cast<QCheckBox*>(binder().widgetFor("equalIntervals"))->isChecked());
-    for (const char* key : {"Ld", "Td", "Ln", "Tn"}) setFieldVisible(key, !leq);
+    setFieldsVisible(leq, &In::levels, &In::equalIntervals);
+    setFieldsVisible(leq && !checkBox(&In::equalIntervals)->isChecked(), &In::durations);
+    setFieldsVisible(!leq, &In::Ld, &In::Td, &In::Ln, &In::Tn);
     explanation_->setText(QString::fromUtf8(leq ? noise::kLeqExplanation : noise::kLdnExplanation));
 }
 
-void NoiseEvaluationPage::setEqualIntervals(bool on) { setFieldVisible("durations", !on); }
+void NoiseEvaluationPage::setEqualIntervals(bool on) { setFieldsVisible(!on, &noise::EvaluationInput::durations); }
 
 }  // namespace qelvo::ui

@@ -19,8 +19,6 @@ public:
     void setEqualIntervals(bool on);      // hides the durations
 
 private:
-    void setFieldVisible(const char* key, bool visible);
-
     QLabel* result_;
     QLabel* explanation_;
 };

@@ -106,11 +106,10 @@ PathDifferenceWindow::PathDifferenceWindow(float r, int mode, QWidget* parent)
     };
 
     // The caller's distance and mode; only that mode's radio button is shown.
-    auto* rEdit = qobject_cast<QLineEdit*>(page_->binder().widgetFor("r"));
-    rEdit->setText(QString::fromStdString(formatSingle(r)));
-    rEdit->setReadOnly(true);
-    auto* first = qobject_cast<QAbstractButton*>(page_->binder().widgetFor("mode"));
-    QButtonGroup* modes = first->group();
+    using In = noise::PathDifferenceInput;
+    page_->setValue(&In::r, r);
+    page_->lineEdit(&In::r)->setReadOnly(true);
+    QButtonGroup* modes = page_->choiceGroup(&In::mode);
     modes->button(mode)->setChecked(true);
     modes->button(1 - mode)->hide();
     setMode(mode);
@@ -126,13 +125,9 @@ PathDifferenceWindow::PathDifferenceWindow(float r, int mode, QWidget* parent)
 void PathDifferenceWindow::setMode(int mode)
 {
     picture_->setMode(mode);
-    page_->setFieldsEnabled({"L", "m1"}, mode == 0);
-    for (const char* key : {"L", "m1"}) {
-        if (QWidget* w = page_->binder().widgetFor(key)) w->setVisible(mode == 0);
-        if (QLabel* l = page_->labelFor(key)) l->setVisible(mode == 0);
-    }
-    if (auto* position = qobject_cast<QAbstractButton*>(page_->binder().widgetFor("position")))
-        position->parentWidget()->setVisible(mode == 0);
+    using In = noise::PathDifferenceInput;
+    page_->setFieldsEnabled(mode == 0, &In::L, &In::m1);
+    page_->setFieldsVisible(mode == 0, &In::L, &In::m1, &In::position);
 }
 
 }  // namespace qelvo::ui

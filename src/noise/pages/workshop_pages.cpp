@@ -74,7 +74,7 @@ void GreenPage::openLp1()
     Lp1Window window(noise::lp1Calculator(), QStringLiteral("LP1计算"), this);
     if (execModal(window) != QDialog::Accepted) return;
     const float lp1 = window.page()->result().Lp1;
-    qobject_cast<QLineEdit*>(binder().widgetFor("Lp1"))->setText(QString::fromStdString(formatSingle(lp1)));
+    setValue(&noise::GreenInput::Lp1, lp1);
 }
 
 StueberPage::StueberPage(QWidget* parent) : ModelPage(noise::stueberCalculator(), stueberOptions(), parent)
@@ -93,10 +93,9 @@ void StueberPage::openPathDifference()
     PathDifferenceWindow window(input().r, 0, this);
     if (execModal(window) != QDialog::Accepted) return;
     const auto& r = window.result();
-    const float deltas[] = {r.delta1, r.delta2, r.delta3};
-    const char* keys[] = {"d1", "d2", "d3"};
-    for (int k = 0; k < 3; ++k)
-        qobject_cast<QLineEdit*>(binder().widgetFor(keys[k]))->setText(QString::fromStdString(formatSingle(deltas[k])));
+    setValue(&noise::StueberInput::d1, r.delta1);
+    setValue(&noise::StueberInput::d2, r.delta2);
+    setValue(&noise::StueberInput::d3, r.delta3);
 }
 
 void StueberPage::computeDistance()

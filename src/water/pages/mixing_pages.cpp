@@ -8,16 +8,6 @@
 
 namespace qelvo::ui {
 
-void bindDecayField(FormPage* page)
-{
-    auto* first = qobject_cast<QAbstractButton*>(page->binder().widgetFor("model"));
-    if (!first || !first->group()) return;
-    QButtonGroup* group = first->group();
-    const auto apply = [page, group] { page->setFieldsEnabled({"K1"}, group->checkedId() == 1); };
-    QObject::connect(group, &QButtonGroup::idToggled, page, apply);
-    apply();
-}
-
 namespace {
 template <class In>
 PageOptions mixingOptions(const char* group)
@@ -34,7 +24,7 @@ MixingPage<In>::MixingPage(const MixingPageKind<In>& kind, QWidget* parent)
     : ModelPage<In, water::PointResult>(kind.point(), mixingOptions<In>(kind.group), parent), kind_(kind)
 {
     this->addButton(QStringLiteral("显示计算结果"), [this] { showGrid(); });
-    bindDecayField(this);
+    bindDecayField(*this);
 }
 
 template <class In>
@@ -88,7 +78,7 @@ FrPage::FrPage(QWidget* parent)
     showReportTable(table_, water::frTable());
     table_->setColumnWidth(0, 60);
     table_->setColumnWidth(1, 80);
-    bindDecayField(this);
+    bindDecayField(*this);
     onComputed = [this](const Report& report) { showReportTable(table_, report.tables.at(0)); };
 }
 

@@ -43,6 +43,13 @@ private:
 };
 
 // Radio buttons of the model: K1 is used only by the decay model.
-void bindDecayField(FormPage* page);
+template <class In, class Out>
+void bindDecayField(ModelPage<In, Out>& page)
+{
+    QButtonGroup* group = page.choiceGroup(&In::model);
+    const auto apply = [&page, group] { page.setFieldsEnabled(group->checkedId() == 1, &In::K1); };
+    QObject::connect(group, &QButtonGroup::idToggled, &page, apply);
+    apply();
+}
 
 }  // namespace qelvo::ui

@@ -20,17 +20,14 @@ RiverPhPage::RiverPhPage(QWidget* parent) : ModelPage(water::phCalculator(), phO
     addNote(QStringLiteral("河流充分混合段pH模式\n    河流pH模式河10可用于河流充分混合段的一、二、三级pH评价。"
                            "但此式只适用于pH≤9的情况。\n    河流pH模式只能应用于河流的充分混合段，"
                            "而对于混合过程段，目前尚没有合适的pH模式。"));
-    if (QWidget* first = binder().widgetFor("kind"))
-        if (auto* group = qobject_cast<QAbstractButton*>(first)->group())
-            QObject::connect(group, &QButtonGroup::idClicked, this, [this](int id) { setKind(id); });
+    QObject::connect(choiceGroup(&water::PhInput::kind), &QButtonGroup::idClicked, this, [this](int id) { setKind(id); });
     onComputed = [this](const Report& report) { result_->setPlainText(QString::fromStdString(report.text)); };
 }
 
 void RiverPhPage::setKind(int kind)
 {
-    labelFor("Cw")->setText(kind == 0 ? QStringLiteral("废水酸度Cap[mgN/L]") : QStringLiteral("废水碱度Cbp[mgN/L]"));
-    qobject_cast<QLineEdit*>(binder().widgetFor("Cw"))
-        ->setText(QString::fromStdString(formatSingle(kind == 0 ? water::kAcidDefault : water::kAlkaliDefault)));
+    label(&water::PhInput::Cw)->setText(kind == 0 ? QStringLiteral("废水酸度Cap[mgN/L]") : QStringLiteral("废水碱度Cbp[mgN/L]"));
+    setValue(&water::PhInput::Cw, kind == 0 ? water::kAcidDefault : water::kAlkaliDefault);
 }
 
 }  // namespace qelvo::ui

@@ -17,8 +17,7 @@ SpPage::SpPage(QWidget* parent) : ModelPage(water::spCalculator(), spOptions(), 
     table_->setHeaderRowHeight(25);
     showReportTable(table_, water::spTable(false));
     setWidths({50, 60, 80, 80});
-    auto* box = qobject_cast<QCheckBox*>(binder().widgetFor("onlyMixed"));
-    QObject::connect(box, &QCheckBox::toggled, this, [this](bool on) { setMixedOnly(on); });
+    QObject::connect(checkBox(&water::SpInput::onlyMixed), &QCheckBox::toggled, this, [this](bool on) { setMixedOnly(on); });
     onComputed = [this](const Report& report) { showReportTable(table_, report.tables.at(0)); };
 }
 
@@ -27,7 +26,8 @@ void SpPage::setMixedOnly(bool on)
     showReportTable(table_, water::spTable(on));
     if (on) setWidths({150});
     else setWidths({50, 60, 90, 90});
-    setFieldsEnabled({"l", "lmax", "K1", "K2", "Dh", "Dp", "u"}, !on);
+    using In = water::SpInput;
+    setFieldsEnabled(!on, &In::l, &In::lmax, &In::K1, &In::K2, &In::Dh, &In::Dp, &In::u);
 }
 
 void SpPage::setWidths(std::initializer_list<int> widths)

@@ -252,10 +252,10 @@ TEST(IndustrialNoisePage, FormRules)
     EXPECT_FALSE(ground->isChecked());
     EXPECT_FALSE(ground->isEnabled());
     EXPECT_FALSE(form->findChild<QLineEdit*>("step")->isVisible());
-    EXPECT_EQ(form->labelFor("rmax")->text(), "预测点距声源水平距离r[m]");
+    EXPECT_EQ(form->label(&noise::IndustrialInput::rmax)->text(), "预测点距声源水平距离r[m]");
     EXPECT_TRUE(form->findChild<QLineEdit*>("d2")->isEnabled());
     form->findChild<QCheckBox*>("barrier")->setChecked(false);
-    EXPECT_EQ(form->labelFor("rmax")->text(), "预测点距声源水平距离r[m]最大值");
+    EXPECT_EQ(form->label(&noise::IndustrialInput::rmax)->text(), "预测点距声源水平距离r[m]最大值");
     EXPECT_TRUE(ground->isEnabled());
 
     form->findChild<QLineEdit*>("f")->setText("1000");
@@ -329,9 +329,9 @@ TEST(Highway2009Page, BarrierRulesAndHandBacks)
     });
     form->openFiniteCorrection();
     EXPECT_EQ(form->findChild<QLineEdit*>("Abar")->text(), "7.5");
-    EXPECT_EQ(form->labelFor("Abar")->text(), "有限长声屏障衰减量Abar[dB]");
+    EXPECT_EQ(form->label(&noise::Highway2009Input::Abar)->text(), "有限长声屏障衰减量Abar[dB]");
     form->openPathDifference();  // r = 20 in the infinite mode
-    EXPECT_EQ(form->labelFor("Abar")->text(), "无限长声屏障衰减量Abar[dB]");
+    EXPECT_EQ(form->label(&noise::Highway2009Input::Abar)->text(), "无限长声屏障衰减量Abar[dB]");
     EXPECT_NE(form->findChild<QLineEdit*>("Abar")->text(), "7.5");
     form->openEmbankment();
     EXPECT_EQ(form->findChild<QLineEdit*>("embankmentA")->text(), "0");

@@ -101,7 +101,7 @@ TEST(RiverPhPage, KindSwitchResetsTheWastewaterFieldAtOnce)
     ASSERT_NE(alkaline, nullptr);
     alkaline->click();
     EXPECT_EQ(edit(&page, "Cw")->text(), "0.5");
-    EXPECT_EQ(page.labelFor("Cw")->text(), "废水碱度Cbp[mgN/L]");
+    EXPECT_EQ(page.label(&water::PhInput::Cw)->text(), "废水碱度Cbp[mgN/L]");
     button(&page, "计算结果")->click();
     EXPECT_TRUE(page.resultText()->toPlainText().contains("污染物为碱性物质"));
     EXPECT_EQ(page.input().Cw, 0.5f);
