@@ -1,7 +1,6 @@
 #include "noise/workshop_noise.h"
 
 #include <cmath>
-#include <map>
 
 #include "common/number_format.h"
 #include "noise/decibel.h"
@@ -131,14 +130,6 @@ void presentGreen(const GreenTable& t, Report& report)
 
 }  // namespace
 
-const Fields<Distance>& distanceOutput(const char* label)
-{
-    static std::map<std::string, Fields<Distance>> fields;
-    auto& f = fields[label];
-    if (f.empty()) f = {field("L", label, &Distance::L)};
-    return f;
-}
-
 const CalculatorDef<GreenInput, GreenTable>& greenCalculator()
 {
     static const CalculatorDef<GreenInput, GreenTable> def{
@@ -149,7 +140,7 @@ const CalculatorDef<GreenInput, GreenTable>& greenCalculator()
 const CalculatorDef<GreenInput, Distance>& greenDistanceCalculator()
 {
     static const CalculatorDef<GreenInput, Distance> def{"noise.green_distance", greenCalculator().label + "（噪声达标距离）",
-                                                         greenFields(), distanceOutput("噪声达标距离L"),
+                                                         greenFields(), {field("L", "噪声达标距离L", &Distance::L)},
                                                          &computeGreenDistance};
     return def;
 }
@@ -166,7 +157,7 @@ const CalculatorDef<StueberInput, Distance>& stueberDistanceCalculator()
 {
     static const CalculatorDef<StueberInput, Distance> def{"noise.stueber_distance",
                                                            stueberCalculator().label + "（噪声达标距离）", stueberFields(),
-                                                           distanceOutput("噪声达标距离L[m]"), &computeStueberDistance};
+                                                           {field("L", "噪声达标距离L[m]", &Distance::L)}, &computeStueberDistance};
     return def;
 }
 

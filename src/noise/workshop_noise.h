@@ -81,7 +81,4 @@ const CalculatorDef<StueberInput, StueberLevel>& stueberCalculator();
 const CalculatorDef<StueberInput, Distance>& stueberDistanceCalculator();
 const CalculatorDef<Lp1Input, Lp1Result>& lp1Calculator();
 
-// The result field of a distance action, shared by both pages.
-const Fields<Distance>& distanceOutput(const char* label);
-
 }  // namespace qelvo::noise

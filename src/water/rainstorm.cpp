@@ -353,6 +353,23 @@ const RainstormEntry* rainstormEntry(int province, const std::string& city)
     return nullptr;
 }
 
+namespace {
+
+// Every formula of the table, parsed once, in table order; read-only afterwards, so the
+// model can be called from any thread.
+const RainFormula& parsedFormula(const RainstormEntry& entry)
+{
+    static const std::vector<RainFormula> parsed = [] {
+        std::vector<RainFormula> list;
+        list.reserve(rainstormTable().size());
+        for (const auto& e : rainstormTable()) list.emplace_back(e.formula);
+        return list;
+    }();
+    return parsed[static_cast<std::size_t>(&entry - rainstormTable().data())];
+}
+
+}  // namespace
+
 RainstormResult computeRainstorm(const RainstormInput& in)
 {
     RainstormResult r;
@@ -361,10 +378,7 @@ RainstormResult computeRainstorm(const RainstormInput& in)
         r.refusal = {"所选省份中没有城市“" + in.city + "”，请重新选择！", "city"};
         return r;
     }
-    static std::map<const RainstormEntry*, RainFormula> parsed;
-    auto it = parsed.find(entry);
-    if (it == parsed.end()) it = parsed.emplace(entry, RainFormula(entry->formula)).first;
-    r.q = static_cast<float>(it->second.q(in.P, in.t));
+    r.q = static_cast<float>(parsedFormula(*entry).q(in.P, in.t));
     r.Q = in.psi * in.S * r.q * 0.0001f;  // m^2 to ha
     return r;
 }

@@ -9,6 +9,7 @@
 #include <ostream>
 #include <vector>
 
+#include "presentation/background_task.h"
 #include "presentation/desktop.h"
 #include "presentation/messages.h"
 
@@ -82,6 +83,26 @@ public:
 
 private:
     DesktopServices previous_;
+};
+
+// Background tasks run on the test's own thread; `cancelWhen` plays the "取消" button.
+class RunTasksHere {
+public:
+    explicit RunTasksHere(std::function<bool()> cancelWhen = {})
+        : previous_(setTaskHandler([this, cancelWhen](QWidget*, const Task& task, const QString& text) {
+              texts.push_back(text);
+              return runTaskHere(task, cancelWhen);
+          }))
+    {
+    }
+    ~RunTasksHere() { setTaskHandler(previous_); }
+    RunTasksHere(const RunTasksHere&) = delete;
+    RunTasksHere& operator=(const RunTasksHere&) = delete;
+
+    QStringList texts;  // the dialog text of each task
+
+private:
+    TaskHandler previous_;
 };
 
 }  // namespace qelvo::ui::testing

@@ -46,7 +46,7 @@ PageOptions stueberOptions()
 
 GreenPage::GreenPage(QWidget* parent) : ModelPage(noise::greenCalculator(), greenOptions(), parent), table_(nullptr)
 {
-    add(distance_, noise::distanceOutput("噪声达标距离L")[0], true);
+    add(distance_, noise::greenDistanceCalculator().outputs.at(0), true);
     addButton(QStringLiteral("计算噪声达标所需距离"), [this] { computeDistance(); });
     addButton(QStringLiteral("Lp1计算"), [this] { openLp1(); });
     addButton(QStringLiteral("分贝计算器"), [this] { openDecibelCalculator(window()); });
@@ -79,7 +79,7 @@ void GreenPage::openLp1()
 
 StueberPage::StueberPage(QWidget* parent) : ModelPage(noise::stueberCalculator(), stueberOptions(), parent)
 {
-    add(distance_, noise::distanceOutput("噪声达标距离L[m]")[0], true);
+    add(distance_, noise::stueberDistanceCalculator().outputs.at(0), true);
     addButton(QStringLiteral("计算噪声达标所需距离"), [this] { computeDistance(); });
     addButton(QStringLiteral("声程差计算"), [this] { openPathDifference(); });
     addButton(QStringLiteral("分贝计算器"), [this] { openDecibelCalculator(window()); });
