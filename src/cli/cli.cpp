@@ -1,9 +1,11 @@
 #include "cli/cli.h"
 
+#include <cmath>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
 #include "cli/contour_command.h"
+#include "common/number_format.h"
 #include "cli/calculators.h"
 
 namespace qelvo::cli {
@@ -65,6 +67,22 @@ void printTable(const Table& table, std::ostream& out)
     for (const auto& row : table.rows) line(row);
 }
 
+// A curve: its title, a line with the two axis labels, then one x<Tab>y line per point.
+void printCurve(const Curve& curve, std::ostream& out)
+{
+    out << curve.title << '\n' << curve.xLabel << '\t' << curve.yLabel << '\n';
+    for (std::size_t i = 0; i < curve.xs.size() && i < curve.ys.size(); ++i)
+        out << formatDouble(curve.xs[i]) << '\t' << formatDouble(curve.ys[i]) << '\n';
+}
+
+// A number of a curve; JSON has no NaN or infinity, so those are null.
+Json curveNumbers(const std::vector<double>& values)
+{
+    Json list = Json::array();
+    for (double v : values) list.push_back(std::isfinite(v) ? Json(v) : Json(nullptr));
+    return list;
+}
+
 Json toJson(const std::string& id, const Report& report)
 {
     Json fields = Json::object();
@@ -72,8 +90,20 @@ Json toJson(const std::string& id, const Report& report)
     Json tables = Json::array();
     for (const auto& t : report.tables)
         tables.push_back({{"name", t.name}, {"columns", t.columns}, {"rows", t.rows}});
-    return {{"id", id}, {"fields", fields}, {"text", report.text}, {"tables", tables},
-            {"messages", report.messages}};
+    Json json = {{"id", id}, {"fields", fields}, {"text", report.text}, {"tables", tables}};
+    // Only calculators that draw curves have the key.
+    if (!report.curves.empty()) {
+        Json curves = Json::array();
+        for (const auto& c : report.curves)
+            curves.push_back({{"title", c.title},
+                              {"xLabel", c.xLabel},
+                              {"yLabel", c.yLabel},
+                              {"xs", curveNumbers(c.xs)},
+                              {"ys", curveNumbers(c.ys)}});
+        json["curves"] = curves;
+    }
+    json["messages"] = report.messages;
+    return json;
 }
 
 int run(const Calculator& calc, const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -107,10 +137,17 @@ int run(const Calculator& calc, const std::vector<std::string>& args, std::ostre
         break;
     }
 
-    const Report& report = outcome.report;
+    printReport(calc.id, outcome.report, json, out);
+    return kExitOk;
+}
+
+}  // namespace
+
+void printReport(const std::string& id, const Report& report, bool json, std::ostream& out)
+{
     if (json) {
-        out << toJson(calc.id, report).dump(2) << '\n';
-        return kExitOk;
+        out << toJson(id, report).dump(2) << '\n';
+        return;
     }
     for (const auto& message : report.messages) out << message << '\n';
     if (!report.text.empty()) {
@@ -119,10 +156,8 @@ int run(const Calculator& calc, const std::vector<std::string>& args, std::ostre
     }
     for (const auto& [key, value] : report.fields) out << key << '=' << value << '\n';
     for (const auto& table : report.tables) printTable(table, out);
-    return kExitOk;
+    for (const auto& curve : report.curves) printCurve(curve, out);
 }
-
-}  // namespace
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {

@@ -36,11 +36,23 @@ struct Table {
 constexpr double kMaxTableRows = 100'000;
 inline const char* kTooManyRows = "计算点数过多，请增大距离间隔后重新输入！";
 
-// Everything a computation shows, in display form.
+// A curve as a chart draws it: ys over xs (numbers, not texts), with its title and the
+// axis labels. The command line prints it as a two-column table; pages draw it with the
+// chart widget (presentation/curve_chart.h).
+struct Curve {
+    std::string title;
+    std::string xLabel;
+    std::string yLabel;
+    std::vector<double> xs;
+    std::vector<double> ys;  // as many as xs
+};
+
+// Everything a computation shows: fields and tables in display form, curves as numbers.
 struct Report {
     std::vector<std::pair<std::string, std::string>> fields;  // key, display text
     std::string text;
     std::vector<Table> tables;
+    std::vector<Curve> curves;
     std::vector<std::string> messages;
 };
 

@@ -74,6 +74,36 @@ double finiteBarrierAttenuation(double infinite, double ratio)
     return -10 * lg(ratio * levelEnergy(-infinite) + (1 - ratio));
 }
 
+namespace {
+constexpr int kChartSamples = 200;
+}  // namespace
+
+std::vector<Curve> finiteBarrierCurves()
+{
+    std::vector<Curve> curves;
+    for (int infinite : {5, 10, 15, 20, 25}) {
+        Curve c{cformat("无限长%ddB", infinite), "屏障遮挡角与视角之比 β/θ", "有限长屏障衰减量[dB]", {}, {}};
+        for (int k = 0; k <= kChartSamples; ++k) {
+            const double ratio = double(k) / kChartSamples;
+            c.xs.push_back(ratio);
+            c.ys.push_back(finiteBarrierAttenuation(infinite, ratio));
+        }
+        curves.push_back(std::move(c));
+    }
+    return curves;
+}
+
+Curve barrierAttenuationCurve()
+{
+    Curve c{"无限长声屏障衰减量", "声程差δ[m]（500Hz）", "衰减量Abar[dB]", {}, {}};
+    for (int k = 0; k <= kChartSamples; ++k) {
+        const double delta = 5.0 * k / kChartSamples;
+        c.xs.push_back(delta);
+        c.ys.push_back(computeInfiniteBarrier({static_cast<float>(delta), 500, 20}).Abar);
+    }
+    return c;
+}
+
 BarrierResult computeInfiniteBarrier(const BarrierInput& in)
 {
     if (!(in.f > 0)) return {0, {"中心频率f必须大于0，请重新输入！", "f"}};

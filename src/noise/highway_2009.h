@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/calculator.h"
 
@@ -79,6 +80,14 @@ EmbankmentResult computeEmbankment(const EmbankmentInput& in);
 // barrier's attenuation: the unscreened part still arrives in full. The curves of the
 // correction chart.
 double finiteBarrierAttenuation(double infinite, double ratio);
+
+// The correction chart: the finite barrier's attenuation over β/θ (0 … 1), one curve for
+// each infinite barrier's 5, 10, 15, 20 and 25 dB.
+std::vector<Curve> finiteBarrierCurves();
+
+// The infinite barrier's attenuation over the path difference δ (0 … 5 m) at 500 Hz and
+// 20 °C, the chart beside the embankment geometry.
+Curve barrierAttenuationCurve();
 
 inline const char* kIlluminated = "预测点处于声照区，Abar=0！";
 

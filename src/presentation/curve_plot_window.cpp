@@ -1,12 +1,9 @@
 #include "presentation/curve_plot_window.h"
 
 #include <QApplication>
-#include <QChart>
-#include <QChartView>
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QLineSeries>
-#include <QPainter>
 #include <QPushButton>
 #include <QValueAxis>
 #include <QVBoxLayout>
@@ -16,7 +13,6 @@
 #include "common/number_format.h"
 #include "presentation/messages.h"
 #include "presentation/page_style.h"
-#include "presentation/picture_file.h"
 
 namespace qelvo::ui {
 
@@ -36,43 +32,44 @@ int curveLastIndex(float xMax, int step)
     return static_cast<int>(std::trunc(double(xMax) / step));
 }
 
+Curve concentrationCurve(const CurvePlot& plot)
+{
+    Curve curve{"下风向浓度曲线图", "X —— 污染源下风向（m）", "c —— 地面浓度（mg/m^3）", {}, {}};
+    if (plot.plotFlag != 1) return curve;
+    const int last = std::min(curveLastIndex(plot.xMax, plot.step), int(plot.values.size()) - 1);
+    for (int i = 0; i <= last; ++i) {
+        curve.xs.push_back(double(plot.step) * i);
+        curve.ys.push_back(plot.values[i]);
+    }
+    return curve;
+}
+
+ChartOptions concentrationChartOptions(const CurvePlot& plot)
+{
+    ChartOptions options;
+    options.title = QStringLiteral("下风向浓度曲线图");
+    if (plot.plotFlag == 1) {
+        options.x.min = 0;
+        options.x.max = plot.xMax;
+        options.y.min = 0;
+        options.y.max = curveYTop(plot.yMax);
+    }
+    return options;
+}
+
 CurvePlotWindow::CurvePlotWindow(const CurvePlot& plot, QWidget* parent)
-    : QDialog(parent), view_(new QChartView(this)), series_(new QLineSeries), x_(new QValueAxis), y_(new QValueAxis)
+    : CurvePlotWindow({concentrationCurve(plot)}, concentrationChartOptions(plot), parent)
+{
+    chart_->series(0)->setName(QStringLiteral("Element-0"));
+}
+
+CurvePlotWindow::CurvePlotWindow(std::vector<Curve> curves, const ChartOptions& options, QWidget* parent)
+    : QDialog(parent), chart_(new CurveChart(this))
 {
     setWindowTitle(QStringLiteral("绘图工具"));
     paintBackground(this, kPageColour);
-
-    auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("下风向浓度曲线图"));
-    chart->legend()->hide();
-    series_->setName(QStringLiteral("Element-0"));
-    series_->setPen(QPen(QColor(0, 0, 255), 2));
-    chart->addSeries(series_);
-
-    x_->setTitleText(QStringLiteral("X —— 污染源下风向（m）"));
-    y_->setTitleText(QStringLiteral("c —— 地面浓度（mg/m^3）"));
-    for (QValueAxis* axis : {x_, y_}) {
-        axis->setTickCount(6);  // five divisions
-        axis->setLabelFormat(QStringLiteral("%g"));
-        axis->setGridLineColor(QColor(255, 0, 255, 90));
-    }
-    chart->addAxis(x_, Qt::AlignBottom);
-    chart->addAxis(y_, Qt::AlignLeft);
-    series_->attachAxis(x_);
-    series_->attachAxis(y_);
-
-    if (plot.plotFlag == 1) {
-        x_->setRange(0, plot.xMax);
-        y_->setRange(0, curveYTop(plot.yMax));
-        const int last = std::min(curveLastIndex(plot.xMax, plot.step), int(plot.values.size()) - 1);
-        QList<QPointF> points;
-        points.reserve(last + 1);
-        for (int i = 0; i <= last; ++i) points.append(QPointF(double(plot.step) * i, plot.values[i]));
-        series_->replace(points);
-    }
-    view_->setChart(chart);
-    view_->setRenderHint(QPainter::Antialiasing);
-    view_->setMinimumSize(560, 400);
+    chart_->setCurves(std::move(curves), options);
+    chart_->setMinimumSize(560, 400);
 
     auto* copy = new QPushButton(QStringLiteral("复制到剪贴板"), this);
     auto* save = new QPushButton(QStringLiteral("保存图片"), this);
@@ -86,21 +83,23 @@ CurvePlotWindow::CurvePlotWindow(const CurvePlot& plot, QWidget* parent)
     buttons->addWidget(save);
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(view_, 1);
+    layout->addWidget(chart_, 1);
     layout->addLayout(buttons);
 }
 
-void CurvePlotWindow::copyToClipboard() { QApplication::clipboard()->setImage(view_->grab().toImage()); }
+QValueAxis* CurvePlotWindow::xAxis() const { return qobject_cast<QValueAxis*>(chart_->xAxis()); }
+QValueAxis* CurvePlotWindow::yAxis() const { return qobject_cast<QValueAxis*>(chart_->yAxis()); }
+
+void CurvePlotWindow::copyToClipboard() { QApplication::clipboard()->setImage(chart_->picture()); }
 
 void CurvePlotWindow::savePicture()
 {
-    const QString path = chooseFile(this, {QStringLiteral("保存图片"), QStringLiteral("下风向浓度曲线图.png"),
+    const QString title = chart_->chart()->title().isEmpty() ? QStringLiteral("曲线图") : chart_->chart()->title();
+    const QString path = chooseFile(this, {QStringLiteral("保存图片"), title + QStringLiteral(".png"),
                                            QStringLiteral("PNG图片(*.png);;SVG矢量图(*.svg)"), true});
     if (path.isEmpty()) return;
     QString reason;
-    if (!writePicture(
-            path, view_->size(), [this](QPainter& painter, double) { view_->render(&painter); }, &reason))
-        showMessage(this, reason);
+    if (!chart_->savePicture(path, &reason)) showMessage(this, reason);
 }
 
 }  // namespace qelvo::ui

@@ -1,10 +1,13 @@
-// "绘图工具": one curve of ground concentration against downwind distance.
+// "绘图工具": a window with the chart of computed curves, "复制到剪贴板", "保存图片" and
+// "关闭". Made from a CurvePlot it draws one ground-concentration curve over downwind
+// distance with the axis ranges of the plot window's rules; made from curves, any chart.
 #pragma once
 
 #include <QDialog>
 #include <vector>
 
-class QChartView;
+#include "presentation/curve_chart.h"
+
 class QLineSeries;
 class QValueAxis;
 
@@ -25,24 +28,26 @@ float curveYTop(float yMax);
 // The index of the last point: trunc(x max / step); −1 where no point can be drawn.
 int curveLastIndex(float xMax, int step);
 
+// The concentration curve of a plot, with the chart options of the plot window.
+Curve concentrationCurve(const CurvePlot& plot);
+ChartOptions concentrationChartOptions(const CurvePlot& plot);
+
 class CurvePlotWindow : public QDialog {
     Q_OBJECT
 public:
     explicit CurvePlotWindow(const CurvePlot& plot, QWidget* parent = nullptr);
+    CurvePlotWindow(std::vector<Curve> curves, const ChartOptions& options, QWidget* parent = nullptr);
 
-    QChartView* chartView() const { return view_; }
-    QLineSeries* series() const { return series_; }
-    QValueAxis* xAxis() const { return x_; }
-    QValueAxis* yAxis() const { return y_; }
+    CurveChart* chartView() const { return chart_; }
+    QLineSeries* series() const { return chart_->series(0); }
+    QValueAxis* xAxis() const;  // null on a logarithmic axis
+    QValueAxis* yAxis() const;
 
     void copyToClipboard();
     void savePicture();
 
 private:
-    QChartView* view_;
-    QLineSeries* series_;
-    QValueAxis* x_;
-    QValueAxis* y_;
+    CurveChart* chart_;
 };
 
 }  // namespace qelvo::ui

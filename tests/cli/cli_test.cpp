@@ -9,6 +9,7 @@
 #include "contour/grid_file.h"
 
 #include <fstream>
+#include <limits>
 
 namespace qelvo::cli {
 namespace {
@@ -129,6 +130,46 @@ TEST(CliContour, RendersPngAndSvgOfAGridFile)
     EXPECT_EQ(cli({"contour", dir + "/none.grd", "--out", dir + "/x.png"}).err, "Open" + dir + "/none.grderror!!\n");
     EXPECT_EQ(cli({"contour", grd}).code, kExitUsage);
     EXPECT_EQ(cli({"contour", grd, "--levels", "1,x", "--out", dir + "/x.png"}).code, kExitUsage);
+}
+
+}  // namespace
+}  // namespace qelvo::cli
+
+namespace qelvo::cli {
+namespace {
+
+TEST(CliReport, CurvesAsTitledTwoColumnTablesAndJsonArrays)
+{
+    Report report;
+    report.fields = {{"L", "12.5"}};
+    report.curves = {{"死亡概率", "距离m", "概率", {10, 20.5}, {0.5, 1e-7}},
+                     {"空", "x", "y", {1}, {std::numeric_limits<double>::quiet_NaN()}}};
+    std::ostringstream text;
+    printReport("risk.test", report, false, text);
+    EXPECT_EQ(text.str(), "L=12.5\n死亡概率\n距离m\t概率\n10\t0.5\n20.5\t1e-007\n空\nx\ty\n1\tnan\n");
+
+    std::ostringstream json;
+    printReport("risk.test", report, true, json);
+    const auto j = nlohmann::json::parse(json.str());
+    ASSERT_EQ(j["curves"].size(), 2u);
+    EXPECT_EQ(j["curves"][0]["title"], "死亡概率");
+    EXPECT_EQ(j["curves"][0]["xLabel"], "距离m");
+    EXPECT_EQ(j["curves"][0]["yLabel"], "概率");
+    EXPECT_EQ(j["curves"][0]["xs"], nlohmann::json::parse("[10, 20.5]"));
+    EXPECT_DOUBLE_EQ(j["curves"][0]["ys"][1].get<double>(), 1e-7);
+    EXPECT_TRUE(j["curves"][1]["ys"][0].is_null());  // JSON has no NaN
+    // The keys in their order, messages last.
+    const auto ordered = nlohmann::ordered_json::parse(json.str());
+    std::vector<std::string> keys;
+    for (const auto& item : ordered.items()) keys.push_back(item.key());
+    EXPECT_EQ(keys, (std::vector<std::string>{"id", "fields", "text", "tables", "curves", "messages"}));
+}
+
+TEST(CliReport, NoCurvesNoCurvesKey)
+{
+    std::ostringstream json;
+    printReport("x", Report{}, true, json);
+    EXPECT_FALSE(nlohmann::json::parse(json.str()).contains("curves"));
 }
 
 }  // namespace

@@ -339,6 +339,23 @@ TEST(Highway2009, CorrectionsAndAttenuations)
     EXPECT_NE(highway2009Text(r).find("城市道路交叉路口噪声修正值Abar=＋2.00[dB]"), std::string::npos);
 }
 
+TEST(Highway2009, ChartCurves)
+{
+    const std::vector<Curve> finite = finiteBarrierCurves();
+    ASSERT_EQ(finite.size(), 5u);
+    EXPECT_EQ(finite[1].title, "无限长10dB");
+    EXPECT_EQ(finite[1].xLabel, "屏障遮挡角与视角之比 β/θ");
+    ASSERT_EQ(finite[1].xs.size(), 201u);
+    EXPECT_DOUBLE_EQ(finite[1].ys.front(), 0);        // nothing screened
+    EXPECT_NEAR(finite[1].ys.back(), 10, 1e-12);      // all screened: the infinite barrier's
+    EXPECT_NEAR(finite[1].ys[100], 2.5964, 1e-4);     // −10·lg(0.5·0.1 + 0.5)
+    EXPECT_NEAR(finite[4].ys[100], 2.9966, 1e-4);     // −10·lg(0.5·10^−2.5 + 0.5)
+    const Curve delta = barrierAttenuationCurve();
+    EXPECT_EQ(delta.xs.back(), 5);
+    EXPECT_NEAR(delta.ys.front(), 4.7712, 1e-4);      // δ = 0: 10·lg 3
+    for (std::size_t i = 1; i < delta.ys.size(); ++i) EXPECT_GT(delta.ys[i], delta.ys[i - 1]);
+}
+
 TEST(Highway2009, BarrierAndEmbankment)
 {
     EXPECT_EQ(cformat("%.2f", computeInfiniteBarrier({}).Abar), "4.77");  // δ = 0: 10·lg 3

@@ -17,6 +17,7 @@
 #include "noise/propagation.h"
 #include "noise/pages/attenuation_rules.h"
 #include "noise/pages/highway_charts.h"
+#include "presentation/curve_chart.h"
 #include "noise/pages/path_difference_window.h"
 #include "presentation/messages.h"
 #include "presentation/page_style.h"
@@ -38,7 +39,7 @@ FiniteBarrierWindow::FiniteBarrierWindow(float infinite, QWidget* parent)
                               this);
     prompt->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new FiniteBarrierChart(this), 0, Qt::AlignHCenter);
+    layout->addWidget(finiteBarrierChart(this), 0, Qt::AlignHCenter);
     layout->addWidget(prompt);
     layout->addWidget(value_);
     layout->addWidget(okCancelButtons(this, [this] {
@@ -68,7 +69,7 @@ EmbankmentWindow::EmbankmentWindow(float r, QWidget* parent)
     };
     auto* pictures = new QHBoxLayout;
     pictures->addWidget(new EmbankmentPicture(this));
-    pictures->addWidget(new PathDifferenceChart(this));
+    pictures->addWidget(barrierAttenuationChart(this));
     auto* abarRow = new QHBoxLayout;
     abarRow->addWidget(new QLabel(QStringLiteral("查下表可知衰减量Abar"), this));
     abarRow->addWidget(abar_);

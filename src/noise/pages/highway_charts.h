@@ -1,30 +1,20 @@
-// Figures of the highway windows, drawn from the formulas: the finite-barrier correction
-// chart, the embankment geometry, and the attenuation over a path difference.
+// Figures of the highway windows: the finite-barrier correction chart and the attenuation
+// over a path difference (the model's curves on the chart widget), and the embankment
+// geometry (a schematic).
 #pragma once
 
 #include <QWidget>
 
 namespace qelvo::ui {
 
-class FiniteBarrierChart : public QWidget {
-public:
-    explicit FiniteBarrierChart(QWidget* parent = nullptr);
+class CurveChart;
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
+CurveChart* finiteBarrierChart(QWidget* parent);
+CurveChart* barrierAttenuationChart(QWidget* parent);
 
 class EmbankmentPicture : public QWidget {
 public:
     explicit EmbankmentPicture(QWidget* parent = nullptr);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
-
-class PathDifferenceChart : public QWidget {
-public:
-    explicit PathDifferenceChart(QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
