@@ -13,15 +13,15 @@
 #include <QTabBar>
 #include <QTest>
 
-#include "../support/ui_seams.h"
 #include "app/clock_label.h"
 #include "app/closing_animation.h"
 #include "app/link_label.h"
 #include "app/main_window.h"
 #include "app/page_factory.h"
 #include "noise/pages/decibel_calculator_window.h"
-#include "presentation/tab_sheet.h"
 #include "presentation/placeholder_page.h"
+#include "presentation/tab_sheet.h"
+#include "support/ui_seams.h"
 
 namespace qelvo::ui {
 namespace {
@@ -159,16 +159,6 @@ TEST(MainWindow, TabContainersSwitchFormsByClickAndKeepThem)
     EXPECT_EQ(containers, 5);
 }
 
-TEST(TabSheet, RefusesASeventeenthForm)
-{
-    TabSheet sheet;
-    for (int i = 0; i < TabSheet::kMaxForms; ++i) EXPECT_TRUE(sheet.addForm(new QWidget, QString::number(i)));
-    auto* extra = new QWidget;
-    EXPECT_FALSE(sheet.addForm(extra, "17"));
-    EXPECT_EQ(sheet.count(), 16);
-    delete extra;
-}
-
 TEST(MainWindow, PlaceholdersNameTheirCalculator)
 {
     MainWindow w;
@@ -261,21 +251,6 @@ TEST(MainWindow, TitleBarCloseShrinksTheWindowToTheEnd)
     EXPECT_FALSE(w.isVisible());
 }
 
-TEST(ClosingAnimation, EndsWhereTheWindowWillNotShrink)
-{
-    QWidget window;
-    window.resize(300, 200);
-    window.show();
-    int finished = 0;
-    ClosingAnimation animation(&window, [&] { ++finished; });
-    animation.start();
-    window.setMinimumSize(250, 180);  // as a window manager that refuses small sizes
-    int ticks = 0;
-    while (animation.step()) ASSERT_LT(++ticks, 100);
-    EXPECT_EQ(finished, 1);
-    EXPECT_FALSE(animation.running());
-}
-
 TEST(MainWindow, ClockLineAndLinkLabel)
 {
     RecordDesktop desktop;
@@ -296,14 +271,6 @@ TEST(MainWindow, ClockLineAndLinkLabel)
     QTest::mouseClick(link, Qt::LeftButton);
     ASSERT_EQ(desktop.urls.size(), 1u);
     EXPECT_EQ(desktop.urls[0].toString(), kUpdateUrl);
-}
-
-TEST(ClockLabel, ColourComesFromThreeRandomNumbersBlueFirst)
-{
-    // blue = (−r1) mod 256, green = (−r2) mod 256, red = (−r3) mod 256
-    EXPECT_EQ(clockColour(1, 2, 3), QColor(253, 254, 255));
-    EXPECT_EQ(clockColour(0, 256, 0x7fff), QColor(1, 0, 0));
-    EXPECT_EQ(clockColour(41, 18467, 6334), QColor(0x100 - (6334 & 0xff), 0x100 - (18467 & 0xff), 0x100 - 41));
 }
 
 }  // namespace

@@ -1,15 +1,14 @@
+// qelvo-calc: list, inputs, run and what run prints.
 #include "cli/cli.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "cli/calculators.h"
-#include "contour/grid_file.h"
-
-#include <fstream>
-#include <limits>
 
 namespace qelvo::cli {
 namespace {
@@ -101,42 +100,6 @@ TEST(Cli, UsageErrorsExit64)
     }
     EXPECT_NE(cli({"run", "solid.sludge", "Q=abc"}).err.find("Q=abc"), std::string::npos);
 }
-
-}  // namespace
-}  // namespace qelvo::cli
-
-namespace qelvo::cli {
-namespace {
-
-TEST(CliContour, RendersPngAndSvgOfAGridFile)
-{
-    const std::string dir = ::testing::TempDir();
-    const std::string grd = dir + "/qelvo_cli_contour.grd";
-    std::vector<std::vector<std::string>> table;
-    for (int i = 0; i < 4; ++i) table.push_back({"y", "0", std::to_string(i), "0"});
-    ASSERT_TRUE(contour::writeGridFile(table, grd, 0, 2, 0, 3, 3));
-
-    const Outcome png = cli({"contour", grd, "--out", dir + "/qelvo_map.png"});
-    EXPECT_EQ(png.code, kExitOk) << png.err;
-    EXPECT_NE(png.out.find("levels=11\n"), std::string::npos);
-    const Outcome svg = cli({"contour", grd, "--levels", "1,2", "--out", dir + "/qelvo_map.svg"});
-    EXPECT_EQ(svg.code, kExitOk) << svg.err;
-    EXPECT_NE(svg.out.find("levels=2\n"), std::string::npos);
-    std::ifstream file(dir + "/qelvo_map.svg");
-    std::string first;
-    std::getline(file, first);
-    EXPECT_NE(first.find("<?xml"), std::string::npos);
-
-    EXPECT_EQ(cli({"contour", dir + "/none.grd", "--out", dir + "/x.png"}).err, "Open" + dir + "/none.grderror!!\n");
-    EXPECT_EQ(cli({"contour", grd}).code, kExitUsage);
-    EXPECT_EQ(cli({"contour", grd, "--levels", "1,x", "--out", dir + "/x.png"}).code, kExitUsage);
-}
-
-}  // namespace
-}  // namespace qelvo::cli
-
-namespace qelvo::cli {
-namespace {
 
 TEST(CliReport, CurvesAsTitledTwoColumnTablesAndJsonArrays)
 {

@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <QValueAxis>
 
-#include "../support/ui_seams.h"
+#include "support/ui_seams.h"
 
 namespace qelvo::ui {
 namespace {

@@ -7,17 +7,13 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-#include "../support/ui_seams.h"
+#include "support/ui_seams.h"
+#include "support/widgets.h"
 
 namespace qelvo::ui {
 namespace {
 
-QPushButton* button(QWidget* w, const QString& text)
-{
-    for (auto* b : w->findChildren<QPushButton*>())
-        if (b->text() == text) return b;
-    return nullptr;
-}
+using testing::button;
 
 TEST(DetailsWindow, CopiesTheSelectionWithItsLineBreaks)
 {

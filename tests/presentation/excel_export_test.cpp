@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "../support/ui_seams.h"
+#include "support/ui_seams.h"
 #include "presentation/result_table.h"
 
 namespace qelvo::ui {

@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "../support/ui_seams.h"
+#include "support/ui_seams.h"
 
 namespace qelvo::ui {
 namespace {

@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <QTest>
 
-#include "../support/ui_seams.h"
+#include "support/ui_seams.h"
 
 namespace qelvo::ui {
 namespace {

@@ -1,9 +1,9 @@
+// The distance between two points.
+#include "tools/geo_distance.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "tools/geo_distance.h"
-#include "tools/sludge.h"
 
 namespace qelvo::tools {
 namespace {
@@ -41,32 +41,6 @@ TEST(GeoDistance, DegreeFactorIsTheToolsOwn)
     // The factor 0.017453292519943334 differs from pi/180 in the 15th digit; the default
     // distance must come out with it to the last shown digit.
     EXPECT_EQ(formatDouble(computeGeoDistance({}).d), "176.807609504204");
-}
-
-TEST(Sludge, Volume)
-{
-    // 50·60·300 / (80·300·1000)
-    const SludgeResult r = computeSludge({});
-    EXPECT_FALSE(r.refusal.refused());
-    EXPECT_EQ(r.V, 0.0375f);
-    EXPECT_EQ(formatSingle(r.V), "0.0375");
-
-    SludgeInput in;
-    in.Q = 0.1f;  // enters the formula as 0.100000001490116…
-    EXPECT_EQ(computeSludge(in).V, static_cast<float>(double(0.1f) * 60 * 300 / (80.0 * 300 * 1000)));
-}
-
-TEST(Sludge, RefusesWaterContentOf100AndNoDensity)
-{
-    SludgeInput in;
-    in.P = 100;
-    EXPECT_EQ(computeSludge(in).refusal.message, "污泥含水率P必须小于100，请重新输入！");
-    EXPECT_EQ(computeSludge(in).refusal.focusKey, "P");
-    in = {};
-    in.rho = 0;
-    EXPECT_EQ(computeSludge(in).refusal.message, "沉淀污泥密度ρ必须大于0，请重新输入！");
-    in.rho = -1;
-    EXPECT_TRUE(computeSludge(in).refusal.refused());
 }
 
 }  // namespace

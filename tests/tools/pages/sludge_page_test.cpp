@@ -1,29 +1,23 @@
-// The compute cycle of a page, driven through its real widgets.
+// The compute cycle of a page, driven through the sludge page's real widgets.
+#include "tools/pages/sludge_page.h"
+
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <memory>
 
-#include "../../support/ui_seams.h"
-#include "presentation/help_topics.h"
-#include "tools/pages/geo_distance_page.h"
-#include "tools/pages/sludge_page.h"
+#include "support/ui_seams.h"
+#include "support/widgets.h"
 
 namespace qelvo::ui {
 namespace {
 
 using testing::RecordDesktop;
 using testing::RecordMessages;
-
-QLineEdit* edit(QWidget* page, const char* key) { return page->findChild<QLineEdit*>(key); }
-
-QPushButton* button(QWidget* page, const QString& text)
-{
-    for (auto* b : page->findChildren<QPushButton*>())
-        if (b->text() == text) return b;
-    return nullptr;
-}
+using testing::button;
+using testing::edit;
 
 TEST(SludgePage, ShowsDefaultsAndComputes)
 {
@@ -107,32 +101,6 @@ TEST(SludgePage, ReferenceButtonOpensTheSameLocalTopicEachTime)
     EXPECT_EQ(desktop.urls[0], desktop.urls[1]);
     EXPECT_TRUE(desktop.urls[0].toLocalFile().endsWith("help/固废预测/沉淀池污泥量计算.htm"));
     EXPECT_TRUE(QFileInfo::exists(desktop.urls[0].toLocalFile()));
-}
-
-TEST(HelpTopics, MissingFileIsReported)
-{
-    RecordDesktop desktop;
-    RecordMessages messages;
-    openHelpTopic(nullptr, "\\qelvohelp.chm::\\没有\\这个.htm");
-    EXPECT_TRUE(desktop.urls.empty());
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_TRUE(messages.messages[0].text.contains("help/没有/这个.htm"));
-}
-
-TEST(GeoDistancePage, ComputesWithFifteenDigits)
-{
-    std::unique_ptr<GeoDistancePage> page(createGeoDistancePage(nullptr));
-    EXPECT_EQ(edit(page.get(), "lon1")->text(), "120.9532");
-    EXPECT_EQ(edit(page.get(), "lat2")->text(), "27.20242");
-    button(page.get(), "计算")->click();
-    EXPECT_EQ(edit(page.get(), "d")->text(), "176.807609504204");
-
-    edit(page.get(), "lon1")->setText("0");
-    edit(page.get(), "lat1")->setText("0");
-    edit(page.get(), "lon2")->setText("1");
-    edit(page.get(), "lat2")->setText("0");
-    page->compute();
-    EXPECT_EQ(edit(page.get(), "d")->text(), "111319.490793262");
 }
 
 }  // namespace

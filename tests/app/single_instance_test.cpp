@@ -1,14 +1,9 @@
-// Start-up services: single instance and the settings written at every start.
+// Only one program runs at a time.
+#include "app/single_instance.h"
+
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QSettings>
-#include <QSysInfo>
 #include <QTemporaryDir>
-
-#include "app/app_settings.h"
-#include "app/link_label.h"
-#include "app/single_instance.h"
 
 namespace qelvo::ui {
 namespace {
@@ -40,16 +35,6 @@ TEST(SingleInstance, LockOfAProcessThatNoLongerRunsIsTakenOver)
     stale.close();
     SingleInstance instance(path);
     EXPECT_TRUE(instance.acquire());
-}
-
-TEST(AppSettings, WrittenAtStart)
-{
-    QTemporaryDir dir;
-    QSettings settings(dir.filePath("qelvo.ini"), QSettings::IniFormat);
-    writeStartupSettings(settings);
-    EXPECT_EQ(settings.value("Settings/Version").toString(), "1.6.2.1");
-    EXPECT_EQ(settings.value("Settings/AppName").toString(), QCoreApplication::applicationFilePath());
-    EXPECT_EQ(settings.value("Settings/URL").toString(), kUpdateUrl);
 }
 
 }  // namespace
