@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
+#include <string>
 #include <limits>
 
 namespace qelvo {
@@ -94,13 +96,17 @@ TEST(NumberFormat, WidthCountsTheWidenedExponent)
 TEST(NumberFormat, IndependentOfTheProcessLocale)
 {
     // A locale with a decimal comma must not reach any result.
-    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
-    const std::string saved = previous ? previous : "C";
-    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "fr_FR.UTF-8"))
-        GTEST_SKIP() << "no locale with a decimal comma installed";
+    struct Restore {
+        std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+        ~Restore() { std::setlocale(LC_NUMERIC, saved.c_str()); }
+    } restore;
+    // The set-up installs every locale (Debian's locales-all).
+    ASSERT_TRUE(std::setlocale(LC_NUMERIC, "de_DE.UTF-8") || std::setlocale(LC_NUMERIC, "fr_FR.UTF-8"))
+        << "no locale with a decimal comma: install locales-all";
+    ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");  // the trap is set
     EXPECT_EQ(formatSingle(0.5f), "0.5");
+    EXPECT_EQ(formatG(1234567.0, 3), "1.23e+006");
     EXPECT_EQ(cformat("%.2f", 1.5), "1.50");
-    std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
 }  // namespace
