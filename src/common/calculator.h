@@ -1,9 +1,11 @@
 // A calculator as the rest of the system sees it.
 //
 // Each model declares itself once as a CalculatorDef: its id, label, input and result
-// fields (bound to the members of its input and result structs) and its compute function.
-// Pages use the typed definition directly; the registry keeps a type-erased Calculator for
-// the command line, which reads key=value texts with the same rules as the page fields.
+// fields (bound to the members of its input and result structs), its compute function
+// (numbers in, numbers out) and its present function (the texts, tables and curves it shows,
+// built from the numbers). Pages use the typed definition directly; the domain's list
+// (src/<domain>/<domain>_calculators.cpp) keeps a type-erased Calculator for the command
+// line, which reads key=value texts with the same rules as the page fields.
 #pragma once
 
 #include <functional>
@@ -102,7 +104,7 @@ struct InputInfo {
     std::string defaultText;
 };
 
-// A calculator with its types erased, as the registry and the command line hold it.
+// A calculator with its types erased, as the domain lists and the command line hold it.
 struct Calculator {
     std::string id;
     std::string label;

@@ -1,5 +1,5 @@
-// Input and result fields of a calculator, declared once and used by the page, the command
-// line and the registry.
+// Input and result fields of a calculator, declared once and used by the page and the
+// command line.
 //
 // A field ties a key (command line), a label (page and command line) and a display kind to
 // one member of a model's input or result struct. Reading a text into a member and showing
