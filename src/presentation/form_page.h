@@ -110,12 +110,13 @@ public:
         }
         typed<QLineEdit>(f, "a line edit")->setText(QString::fromStdString(displayValue(value)));
     }
-    // Enables or shows a field with its label (a choice: its whole line of buttons).
+    // Enables fields (a choice: its whole line of buttons); their labels stay as they are.
     template <class S, class... T>
     void setFieldsEnabled(const S& object, bool enabled, T S::*... members)
     {
         (setShownEnabled(shown(&(object.*members)), enabled), ...);
     }
+    // Shows or hides fields with their labels.
     template <class S, class... T>
     void setFieldsVisible(const S& object, bool visible, T S::*... members)
     {
