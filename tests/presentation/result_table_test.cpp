@@ -149,6 +149,28 @@ TEST(ResultTable, EditableGridPastesCutsAndClears)
     EXPECT_EQ(t->text(2, 2), "");
 }
 
+TEST(ResultTable, KeepsTheColumnWidthsItIsGivenAcrossRebuilds)
+{
+    ResultTable t(ResultTable::Form::Grid);
+    t.setFixedRowCount(1);
+    t.setColumnWidth(1, 90);
+    t.setDefaultColumnWidth(33);
+    t.setTable({"a", "b", "c"}, {{"1", "2", "3"}});
+    EXPECT_EQ(t.columnWidth(1), 90);
+    EXPECT_EQ(t.columnWidth(2), 33);
+    t.setTable({"a", "b", "c", "d"}, {{"1", "2", "3", "4"}, {"5", "6", "7", "8"}});  // a compute later
+    EXPECT_EQ(t.columnWidth(1), 90);
+    EXPECT_EQ(t.columnWidth(3), 33);
+    // With a fixed label column, its width is the header's.
+    ResultTable grid(ResultTable::Form::Grid);
+    grid.setFixedColumnCount(1);
+    grid.setColumnWidth(0, 140);
+    grid.setTable({}, {{"距离m", "1", "2"}});
+    EXPECT_EQ(grid.verticalHeader()->width(), 140);
+    grid.setTable({}, {{"距离m", "1", "2", "3"}});
+    EXPECT_EQ(grid.verticalHeader()->width(), 140);
+}
+
 TEST(ResultTable, WholeTableRebuildAndExportView)
 {
     ResultTable list(ResultTable::Form::List);

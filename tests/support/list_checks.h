@@ -22,8 +22,12 @@ inline void expectListServesItsMenus(const CalculatorList& list, const std::set<
     std::set<std::string> ids;
     for (const auto& e : list) {
         const std::string name = e.calculator ? e.calculator->id : e.label;
-        if (e.command != 0) EXPECT_TRUE(ownCommands.count(e.command)) << name << " lists command " << e.command;
-        if (e.slot != 0) EXPECT_TRUE(slots.insert(e.slot).second) << name << " lists slot " << e.slot << " again";
+        if (e.command != 0) {
+            EXPECT_TRUE(ownCommands.count(e.command)) << name << " lists command " << e.command;
+        }
+        if (e.slot != 0) {
+            EXPECT_TRUE(slots.insert(e.slot).second) << name << " lists slot " << e.slot << " again";
+        }
         EXPECT_FALSE(e.label.empty()) << name;
         if (!e.calculator) continue;
         EXPECT_EQ(e.calculator->id.rfind(idPrefix, 0), 0u) << e.calculator->id;
