@@ -46,14 +46,23 @@ TEST(CatalogueLayout, SlotsAndTabContainers)
     ASSERT_EQ(slotLayout().size(), static_cast<std::size_t>(kSlotCount));
     std::set<int> dialogs;
     std::map<int, std::vector<std::string>> tabs;
+    std::vector<int> tabDialogs;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         const SlotLayout& s = slotLayout()[slot - 1];
         EXPECT_EQ(s.slot, slot);
         dialogs.insert(s.dialog);
-        for (const auto& t : s.tabs) tabs[slot].push_back(t.title);
+        for (const auto& t : s.tabs) {
+            tabs[slot].push_back(t.title);
+            tabDialogs.push_back(t.dialog);
+        }
     }
+    EXPECT_EQ(tabDialogs, (std::vector<int>{176, 177, 178, 203, 202, 231, 232, 235, 236, 238, 240}));
     EXPECT_EQ(dialogs.size(), 38u);
-    EXPECT_EQ(slotLayout()[26 - 1].dialog, 214);
+    // Slot by slot, as the page host's table gives them.
+    const int expected[kSlotCount] = {129, 130, 131, 133, 146, 148, 150, 151, 152, 154, 160, 161, 165,
+                                      166, 167, 168, 169, 175, 219, 200, 204, 205, 206, 209, 210, 214,
+                                      215, 216, 218, 220, 221, 222, 229, 230, 233, 234, 237, 239};
+    for (int slot = 1; slot <= kSlotCount; ++slot) EXPECT_EQ(slotLayout()[slot - 1].dialog, expected[slot - 1]) << slot;
     EXPECT_EQ(tabs.size(), 5u);
     EXPECT_EQ(tabs[18], (std::vector<std::string>{"污染源相关参数 ", "气象相关参数 ", "预测结果 "}));
     EXPECT_EQ(tabs[20], (std::vector<std::string>{"交通运输起尘量 ", "煤堆起尘量 "}));

@@ -51,11 +51,49 @@ TEST(Highway2009, ChartCurves)
     EXPECT_EQ(delta.xs.back(), 5);
     EXPECT_NEAR(delta.ys.front(), 4.7712, 1e-4);      // δ = 0: 10·lg 3
     for (std::size_t i = 1; i < delta.ys.size(); ++i) EXPECT_GT(delta.ys[i], delta.ys[i - 1]);
+    // δ = 1 m at 500 Hz and 20 °C: c = 331·√(1 + 20/273) = 342.91 m/s, t = 40·500·1/(3c) = 19.441,
+    // Abar = 10·lg(3π·√(t² − 1)/(2·ln(t + √(t² − 1)))) = 13.979 dB.
+    EXPECT_EQ(delta.xs[40], 1);
+    EXPECT_NEAR(delta.ys[40], 13.9793, 1e-4);
+}
+
+TEST(Highway2009, AttenuationsAddAndTheIntersectionAdds)
+{
+    // Every switched-on attenuation lowers each class by the same amount, so the total moves
+    // by exactly their sum; the intersection raises it by its step.
+    const double plain = computeHighway2009([] {
+                             Highway2009Input in;
+                             in.barrier = 0;
+                             in.air = 0;
+                             return in;
+                         }()).total;
+    const struct {
+        const char* what;
+        void (*set)(Highway2009Input&);
+        double shift;
+    } cases[] = {
+        {"barrier 10 + embankment 3", [](Highway2009Input& in) { in.Abar = 10, in.embankment = 1, in.embankmentA = 3; }, -13},
+        {"barrier 80: far below 0 dB", [](Highway2009Input& in) { in.Abar = 80; }, -80},
+        {"air 2.8 dB/km over 20 m", [](Highway2009Input& in) { in.barrier = 0, in.air = 1; }, -0.056},
+        {"rural 5", [](Highway2009Input& in) { in.barrier = 0, in.rural = 1, in.ruralA = 5; }, -5},
+        // 4.8 − (2·1/20)·(17 + 300/20) = 1.6
+        {"ground at hm 1", [](Highway2009Input& in) { in.barrier = 0, in.ground = 1, in.hm = 1; }, -1.6},
+        {"intersection ≤40 m", [](Highway2009Input& in) { in.barrier = 0, in.intersection = 1, in.crossing = 0; }, +3},
+        {"intersection >100 m", [](Highway2009Input& in) { in.barrier = 0, in.intersection = 1, in.crossing = 3; }, 0},
+    };
+    for (const auto& c : cases) {
+        Highway2009Input in;
+        in.air = 0;
+        c.set(in);
+        EXPECT_NEAR(computeHighway2009(in).total - plain, c.shift, 1e-6) << c.what;
+    }
 }
 
 TEST(Highway2009, BarrierAndEmbankment)
 {
     EXPECT_EQ(cformat("%.2f", computeInfiniteBarrier({}).Abar), "4.77");  // δ = 0: 10·lg 3
+    EXPECT_FALSE(computeInfiniteBarrier({0, 0.5f, 20}).refusal.refused());  // any frequency above 0
+    EXPECT_EQ(computeInfiniteBarrier({0, 0, 20}).refusal.focusKey, "f");
     EXPECT_GT(computeInfiniteBarrier({0.5f}).Abar, 10);
     EmbankmentResult e = computeEmbankment({});
     EXPECT_TRUE(e.illuminated);  // xe = 7, z = −1 ≤ 1.2
