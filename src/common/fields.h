@@ -116,8 +116,15 @@ const void* memberAddress(const S& s, const Field<S>& f)
     return std::visit([&](auto m) -> const void* { return &(s.*m); }, f.member);
 }
 
+// Whether bytes are well-formed UTF-8 (every text the program keeps and shows is).
+bool isUtf8(std::string_view text);
+// The text with every byte that is not part of well-formed UTF-8 replaced by U+FFFD, for
+// echoing what someone typed.
+std::string validUtf8(std::string_view text);
+
 // Stores a text typed for the field; false, and the member unchanged, when the text is not
-// a value of the field's kind (not a number, a choice out of range, a check not 0 or 1).
+// a value of the field's kind (not a number, a choice out of range, a check not 0 or 1, a
+// text that is not UTF-8).
 template <class S>
 bool assignText(S& s, const Field<S>& f, std::string_view text)
 {
@@ -145,6 +152,7 @@ bool assignText(S& s, const Field<S>& f, std::string_view text)
                 if (v) s.*m = *v;
                 return v.has_value();
             } else {
+                if (!isUtf8(text)) return false;  // bytes that are no text
                 s.*m = std::string(text);
                 return true;
             }

@@ -70,13 +70,25 @@ std::string vformatOne(const char* format, ...)
     return out;
 }
 
+thread_local unsigned long nonFiniteShown = 0;
+
 }  // namespace
+
+std::string nonFiniteText(double value)
+{
+    ++nonFiniteShown;
+    if (std::isnan(value)) return kNaNText;  // whatever its sign bit
+    return value > 0 ? kInfinityText : kMinusInfinityText;
+}
+
+NonFiniteWatch::NonFiniteWatch() : start_(nonFiniteShown) {}
+
+bool NonFiniteWatch::seen() const { return nonFiniteShown != start_; }
 
 std::string formatG(double value, int significantDigits)
 {
+    if (!std::isfinite(value)) return nonFiniteText(value);
     CLocaleScope scope;
-    // A NaN shows as "nan" whatever its sign bit.
-    if (std::isnan(value)) return "nan";
     std::string text = vformatOne("%.*g", significantDigits, value);
     widenExponent(text);
     return text;
@@ -84,7 +96,7 @@ std::string formatG(double value, int significantDigits)
 
 std::string formatFixed(double value, int decimals)
 {
-    if (!std::isfinite(value)) return cformat("%.*f", decimals, value);
+    if (!std::isfinite(value)) return nonFiniteText(value);
     char buffer[400];
     const auto r = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     return r.ec == std::errc() ? std::string(buffer, r.ptr) : cformat("%.*f", decimals, value);
@@ -158,8 +170,12 @@ std::string cformat(const char* format, ...)
         case 'f': case 'F': case 'e': case 'E': case 'g': case 'G': case 'a': case 'A': {
             single += conversion;
             const double v = (length == "L") ? static_cast<double>(va_arg(args, long double)) : va_arg(args, double);
-            piece = vformatOne(single.c_str(), v);
-            widenExponent(piece);
+            if (std::isfinite(v)) {
+                piece = vformatOne(single.c_str(), v);
+                widenExponent(piece);
+            } else {
+                piece = nonFiniteText(v);
+            }
             pad(piece, width, left, zero);
             break;
         }

@@ -22,8 +22,14 @@ std::string_view trimBlanks(std::string_view text)
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// [sign] digits [. digits] [e [sign] digits], with at least one mantissa digit.
-bool isDecimalNumber(std::string_view s)
+locale_t cLocale()
+{
+    static locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    return c;
+}
+
+// The length of the decimal number at the start of s (see isDecimalNumber), or 0.
+std::size_t decimalPrefix(std::string_view s)
 {
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
@@ -33,24 +39,24 @@ bool isDecimalNumber(std::string_view s)
         ++i;
         while (i < s.size() && isDigit(s[i])) ++i, ++digits;
     }
-    if (digits == 0) return false;
+    if (digits == 0) return 0;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+        std::size_t e = i + 1;
+        if (e < s.size() && (s[e] == '+' || s[e] == '-')) ++e;
         std::size_t expDigits = 0;
-        while (i < s.size() && isDigit(s[i])) ++i, ++expDigits;
-        if (expDigits == 0) return false;
+        while (e < s.size() && isDigit(s[e])) ++e, ++expDigits;
+        if (expDigits > 0) i = e;  // an exponent without digits is not part of the number
     }
-    return i == s.size();
-}
-
-locale_t cLocale()
-{
-    static locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    return c;
+    return i;
 }
 
 }  // namespace
+
+bool isDecimalNumber(std::string_view s)
+{
+    const std::size_t n = decimalPrefix(s);
+    return n > 0 && n == s.size();
+}
 
 std::optional<double> parseDouble(std::string_view text)
 {
@@ -65,7 +71,12 @@ std::optional<double> parseDouble(std::string_view text)
 
 double leadingNumber(std::string_view text)
 {
-    const std::string copy(text);
+    while (!text.empty() && (isBlank(text.front()) || text.front() == '\n' || text.front() == '\r'
+                             || text.front() == '\v' || text.front() == '\f'))
+        text.remove_prefix(1);
+    const std::size_t n = decimalPrefix(text);
+    if (n == 0) return 0;
+    const std::string copy(text.substr(0, n));
     return strtod_l(copy.c_str(), nullptr, cLocale());
 }
 

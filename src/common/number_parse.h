@@ -18,8 +18,14 @@ std::optional<float> parseSingle(std::string_view text);
 // A signed decimal integer that fits 32 bits, blanks and tabs around it.
 std::optional<int> parseInteger(std::string_view text);
 
-// The number a text starts with, as the C library's atof reads it; 0 where there is none.
-// For lists and cells where a missing value simply counts as 0.
+// [sign] digits [. digits] [e [sign] digits] and nothing else, at least one mantissa digit:
+// the texts a number field accepts (before the zero and range rules above).
+bool isDecimalNumber(std::string_view text);
+
+// The decimal number a text starts with (blanks first allowed), as the classic C library's
+// atof reads it; 0 where there is none. "nan", "inf" and hexadecimal texts are no numbers
+// here (they read as 0); a value beyond double range reads as ±infinity, which the caller
+// must refuse. For lists and cells where a missing value simply counts as 0.
 double leadingNumber(std::string_view text);
 
 }  // namespace qelvo

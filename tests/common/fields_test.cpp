@@ -87,5 +87,23 @@ TEST(Fields, ChoicesByIndexOrTextAndChecksZeroOrOne)
     EXPECT_EQ(s.on, 1);
 }
 
+TEST(Fields, TextsMustBeUtf8)
+{
+    Sample s;
+    EXPECT_TRUE(assignText(s, byKey("s"), "上海"));
+    EXPECT_EQ(s.s, "上海");
+    // A stray byte, a cut sequence, an overlong form, a surrogate: refused, the member kept.
+    for (const char* bytes : {"\xff", "a\xc3", "\xc0\xaf", "\xed\xa0\x80", "\xf4\x90\x80\x80", "\xe4\xb8"}) {
+        EXPECT_FALSE(isUtf8(bytes)) << bytes;
+        EXPECT_FALSE(assignText(s, byKey("s"), bytes));
+        EXPECT_EQ(s.s, "上海");
+    }
+    for (const char* text : {"", "abc", "＝", "𝄞", "\xf4\x8f\xbf\xbf"}) EXPECT_TRUE(isUtf8(text)) << text;
+    // Echoed with the replacement character instead of each bad byte.
+    EXPECT_EQ(validUtf8("a\xff" "b\xc3"), "a\xef\xbf\xbd" "b\xef\xbf\xbd");
+    EXPECT_EQ(validUtf8("上海"), "上海");
+    EXPECT_STREQ(kindNoun(FieldKind::Text), "有效的文字");
+}
+
 }  // namespace
 }  // namespace qelvo

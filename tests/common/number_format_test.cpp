@@ -93,6 +93,40 @@ TEST(NumberFormat, WidthCountsTheWidenedExponent)
     EXPECT_EQ(cformat("[%8.3f]", std::numeric_limits<double>::infinity()), "[     inf]");
 }
 
+TEST(NumberFormat, OneSpellingForNumbersThatAreNotFinite)
+{
+    // printf writes "-nan" for a NaN with its sign bit set; every formatter says "nan".
+    const double minusNan = -std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::pair<std::string, std::string> cases[] = {
+        {cformat("%.2f", minusNan), "nan"},   {cformat("%g", minusNan), "nan"},     {cformat("%e", -inf), "-inf"},
+        {cformat("%+.1f", inf), "inf"},       {cformat("[%-6.2f]", -inf), "[-inf  ]"}, {cformat("%08.2f", minusNan), "     nan"},
+        {formatFixed(minusNan, 4), "nan"},    {formatFixed(-inf, 4), "-inf"},       {formatSingle(float(minusNan)), "nan"},
+        {nonFiniteText(minusNan), kNaNText},  {nonFiniteText(inf), kInfinityText},  {nonFiniteText(-inf), kMinusInfinityText},
+    };
+    for (const auto& [shown, expected] : cases) EXPECT_EQ(shown, expected);
+}
+
+TEST(NumberFormat, AWatchSeesEveryNumberThatIsNotFiniteShownWhileItLives)
+{
+    const NonFiniteWatch outer;
+    {
+        const NonFiniteWatch watch;
+        EXPECT_EQ(cformat("%.2f %g %d", 1.5, 1e300, 3), "1.50 1e+300 3");
+        EXPECT_EQ(formatSingle(3.4e38f) + formatFixed(-1e300, 0).substr(0, 2), "3.4e+038-1");
+        EXPECT_FALSE(watch.seen());
+        cformat("%.2f", std::numeric_limits<double>::quiet_NaN());
+        EXPECT_TRUE(watch.seen());
+    }
+    EXPECT_TRUE(outer.seen());
+    const NonFiniteWatch later;
+    formatFixed(std::numeric_limits<double>::infinity(), 2);
+    EXPECT_TRUE(later.seen());
+    const NonFiniteWatch last;
+    formatG(-std::numeric_limits<double>::infinity(), 6);
+    EXPECT_TRUE(last.seen());
+}
+
 TEST(NumberFormat, IndependentOfTheProcessLocale)
 {
     // A locale with a decimal comma must not reach any result.

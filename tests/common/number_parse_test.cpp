@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace qelvo {
 namespace {
 
@@ -37,6 +39,28 @@ TEST(NumberParse, SingleRoundsToFloatAndRefusesWhatFloatCannotHold)
     EXPECT_FALSE(parseSingle("3.5e38").has_value());
     EXPECT_FALSE(parseSingle("-1e39").has_value());
     EXPECT_FALSE(parseSingle("-0").has_value());
+}
+
+TEST(NumberParse, LeadingNumberReadsTheDecimalPrefixOnly)
+{
+    // As the classic C library's atof: what a list piece or a table cell starts with, 0 where
+    // there is nothing decimal; "nan", "inf" and hexadecimal texts are no numbers here.
+    const std::pair<const char*, double> cases[] = {
+        {"12.5", 12.5}, {"  -2.5e1,60", -25}, {"1e5x", 1e5}, {"1e", 1}, {"1e+", 1}, {"7.", 7},
+        {".5", 0.5},    {"abc", 0},           {"", 0},       {"nan", 0}, {"inf", 0}, {"-inf", 0},
+        {"0x10", 0},    {"+3", 3},            {"\n4", 4},    {"--1", 0}, {"1,5", 1}, {"-.e1", 0},
+    };
+    for (const auto& [text, expected] : cases) EXPECT_EQ(leadingNumber(text), expected) << '"' << text << '"';
+    // Beyond double range: infinity, for the caller to refuse.
+    EXPECT_EQ(leadingNumber("1e999"), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(leadingNumber("-1e999"), -std::numeric_limits<double>::infinity());
+}
+
+TEST(NumberParse, DecimalNumberSyntax)
+{
+    for (const char* text : {"1", "-1.5", "+.5", "5.", "1e3", "1E-3", "0"}) EXPECT_TRUE(isDecimalNumber(text)) << text;
+    for (const char* text : {"", " 1", "1 ", "1e", "e1", ".", "nan", "inf", "0x1", "1..2", "1e+", "1,5"})
+        EXPECT_FALSE(isDecimalNumber(text)) << '"' << text << '"';
 }
 
 TEST(NumberParse, Integers)
