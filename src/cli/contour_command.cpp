@@ -2,12 +2,14 @@
 
 #include <QGuiApplication>
 #include <ostream>
-#include <sstream>
+#include <algorithm>
 
 #include "cli/cli.h"
+#include "common/fields.h"
 #include "common/number_parse.h"
 #include "contour/contour_map.h"
 #include "contour/grid_file.h"
+#include "presentation/picture_file.h"
 #include "presentation/program_font.h"
 
 namespace qelvo::cli {
@@ -43,7 +45,7 @@ int runContour(const std::vector<std::string>& args, std::ostream& out, std::ost
         } else if (!a.empty() && a[0] != '-' && gridPath.empty()) {
             gridPath = a;
         } else {
-            err << "qelvo-calc: 无法识别的参数：" << a << "\n";
+            err << "qelvo-calc: 无法识别的参数：" << validUtf8(a) << "\n";
             return kExitUsage;
         }
     }
@@ -51,17 +53,37 @@ int runContour(const std::vector<std::string>& args, std::ostream& out, std::ost
         err << "qelvo-calc: 用法：qelvo-calc contour FILE.grd [--levels a,b,c] --out map.png|map.svg\n";
         return kExitUsage;
     }
+    if (!ui::isPictureFormat(QString::fromStdString(outPath))) {
+        err << "qelvo-calc: " << ui::unsupportedPictureFormat(QString::fromStdString(outPath)).toStdString() << "\n";
+        return kExitUsage;
+    }
     contour::LevelSet levels;
     if (levelsGiven) {
-        std::stringstream list(levelsText);
-        std::string item;
-        while (std::getline(list, item, ',')) {
+        if (levelsText.find_first_not_of(" \t") == std::string::npos) {
+            err << "qelvo-calc: --levels 后没有等值线值，请重新输入！\n";
+            return kExitUsage;
+        }
+        // Every item between commas must be a number: "1,,2" and "1,2," are refused alike.
+        std::size_t start = 0;
+        while (true) {
+            const std::size_t comma = std::min(levelsText.find(',', start), levelsText.size());
+            const std::string item = levelsText.substr(start, comma - start);
+            if (item.find_first_not_of(" \t") == std::string::npos) {
+                err << "qelvo-calc: --levels 中有空的等值线值，请重新输入！\n";
+                return kExitUsage;
+            }
             const auto v = parseSingle(item);
             if (!v) {
-                err << "qelvo-calc: 等值线值“" << item << "”不是一个数，请重新输入！\n";
+                err << "qelvo-calc: 等值线值“" << validUtf8(item) << "”不是一个数，请重新输入！\n";
                 return kExitUsage;
             }
             levels.add(*v);
+            if (levels.count() > contour::kMaxLevels) {
+                err << "qelvo-calc: " << contour::kTooManyLevels << "\n";
+                return kExitUsage;
+            }
+            if (comma == levelsText.size()) break;
+            start = comma + 1;
         }
     }
 

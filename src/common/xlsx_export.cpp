@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
-#include <random>
 
 #include "common/number_parse.h"
 
@@ -26,13 +25,6 @@ double displayWidth(std::string_view s)
 }
 
 std::string zeros(std::size_t n) { return std::string(n, '0'); }
-
-std::string temporaryPathBeside(const std::filesystem::path& target)
-{
-    std::random_device random;
-    const auto tag = std::to_string(random() % 1000000);
-    return (target.parent_path() / ("." + target.filename().string() + "." + tag + ".tmp")).string();
-}
 
 class Workbook {
 public:
@@ -113,12 +105,15 @@ std::string excelNumberFormat(std::string_view text)
 std::string writeXlsx(const std::string& path, const SheetData& sheet)
 {
     namespace fs = std::filesystem;
-    const fs::path target = fs::absolute(fs::path(path));
+    bool tooLarge = sheet.rows.size() + 1 > kSheetMaxRows || sheet.titles.size() > kSheetMaxColumns;
+    for (const auto& row : sheet.rows) tooLarge = tooLarge || row.size() > kSheetMaxColumns;
+    if (tooLarge) return kSheetTooLarge;
+    const std::string target = fs::absolute(fs::path(path)).string();
     const std::string temporary = temporaryPathBeside(target);
     std::string failure;
     {
         Workbook book(temporary);
-        if (!book.get()) return lxw_strerror(LXW_ERROR_CREATING_XLSX_FILE);
+        if (!book.get()) return cannotWriteMessage(path);
         lxw_worksheet* ws = workbook_add_worksheet(book.get(), cleanSheetName(sheet.sheetName).c_str());
         if (!ws) ws = workbook_add_worksheet(book.get(), nullptr);  // a name Excel reserves
         lxw_format* title = workbook_add_format(book.get());
@@ -148,19 +143,14 @@ std::string writeXlsx(const std::string& path, const SheetData& sheet)
             }
         }
         const lxw_error closing = book.close();
-        if (error || closing) failure = lxw_strerror(error ? error : closing);
+        if (error || closing) failure = cannotWriteMessage(path);
     }
-    std::error_code ec;
     if (!failure.empty()) {
+        std::error_code ec;
         fs::remove(temporary, ec);
         return failure;
     }
-    fs::rename(temporary, target, ec);
-    if (ec) {
-        fs::remove(temporary, ec);
-        return kReplaceFailed;
-    }
-    return {};
+    return replaceWith(temporary, target);
 }
 
 }  // namespace qelvo

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/atomic_file.h"
+
 namespace qelvo {
 
 struct SheetData {
@@ -15,7 +17,10 @@ struct SheetData {
     std::vector<std::vector<std::string>> rows;
 };
 
-inline const char* kReplaceFailed = "覆盖文件时出错！";
+// Excel's sheet size: a table larger than this is refused before anything is written.
+constexpr std::size_t kSheetMaxColumns = 16'384;
+constexpr std::size_t kSheetMaxRows = 1'048'576;  // the title row included
+inline const char* kSheetTooLarge = "表格超出Excel工作表的大小（最多16384列、1048576行），无法导出！";
 
 // A name Excel accepts: none of []:*?/\, no apostrophe at either end, at most 31 characters.
 std::string cleanSheetName(std::string_view name);

@@ -5,6 +5,10 @@
 
 namespace qelvo::contour {
 
+// The most levels one map traces (each level costs a pass over the whole grid).
+constexpr int kMaxLevels = 100;
+inline const char* kTooManyLevels = "等值线最多100条，请减少等值线值后重新输入！";
+
 class LevelSet {
 public:
     // Sorted insert; a value already present is not added again.

@@ -1,12 +1,18 @@
 #include "contour/grid_file.h"
 
+#include "common/atomic_file.h"
+#include "common/fields.h"
+#include "common/number_format.h"
 #include "common/number_parse.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <type_traits>
 #include <iterator>
 #include <locale.h>
 #include <system_error>
@@ -22,31 +28,75 @@ void appendG(std::string& out, double value)
     out.append(buffer, result.ptr);
 }
 
+// Free-format reading of whitespace-separated numbers, counting lines for the messages.
 class Scanner {
 public:
+    enum class Status { Ok, NotANumber, OutOfRange };
+
     explicit Scanner(const std::string& text) : p_(text.data()), end_(text.data() + text.size()) {}
 
+    // A value beyond the type's range, and "nan" or "inf", are OutOfRange: never a number
+    // read as 0 or as infinity.
     template <class T>
-    bool next(T& value)
+    Status next(T& value)
     {
-        while (p_ < end_ && (*p_ == ' ' || *p_ == '\t' || *p_ == '\n' || *p_ == '\r')) ++p_;
+        while (p_ < end_ && (*p_ == ' ' || *p_ == '\t' || *p_ == '\n' || *p_ == '\r')) {
+            if (*p_ == '\n') ++line_;
+            ++p_;
+        }
+        token_ = p_;
         if (p_ < end_ && *p_ == '+') ++p_;  // from_chars takes no plus sign
         const auto result = std::from_chars(p_, end_, value);
-        if (result.ec == std::errc::invalid_argument) return false;
+        if (result.ec == std::errc::invalid_argument) return Status::NotANumber;
         p_ = result.ptr;
-        return true;
+        if (result.ec == std::errc::result_out_of_range) return Status::OutOfRange;
+        if constexpr (std::is_floating_point_v<T>)
+            if (!std::isfinite(value)) return Status::OutOfRange;
+        return Status::Ok;
     }
+
+    int line() const { return line_; }
+    std::string token() const { return std::string(token_, p_); }
 
 private:
     const char* p_;
     const char* end_;
+    const char* token_ = nullptr;
+    int line_ = 1;  // the text starts right after the keyword of line 1
 };
+
+std::string outOfRange(const std::string& path, const Scanner& scan)
+{
+    return "网格文件" + path + "第" + std::to_string(scan.line()) + "行的数值“" + validUtf8(scan.token())
+           + "”超出范围，数据读取没有成功!";
+}
+
+// A cell's value: a decimal number, or 0 for any other text; nullopt for a value that is
+// not finite (the spelling of one, or a number beyond double range).
+std::optional<double> cellValue(const std::string& text)
+{
+    std::string_view s = text;
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    for (const char* spelling : {kNaNText, kInfinityText, kMinusInfinityText})
+        if (s == spelling) return std::nullopt;
+    if (!isDecimalNumber(s)) return 0.0;
+    const double v = leadingNumber(s);
+    if (!std::isfinite(v)) return std::nullopt;
+    return v;
+}
 
 }  // namespace
 
 bool writeGridFile(const std::vector<std::vector<std::string>>& table, const std::string& path, double xlo,
-                   double xhi, double ylo, double yhi, double zhi)
+                   double xhi, double ylo, double yhi, double zhi, std::string* error)
 {
+    const auto fail = [&](std::string message) {
+        if (error) *error = std::move(message);
+        return false;
+    };
+    if (!std::isfinite(xlo) || !std::isfinite(xhi) || !std::isfinite(ylo) || !std::isfinite(yhi) || !std::isfinite(zhi))
+        return fail("结果表的数值范围不是有限的数，不能绘制等值线！");
     const int ny = static_cast<int>(table.size());
     const int nx = ny > 0 ? static_cast<int>(table[0].size()) - 1 : 0;
 
@@ -61,21 +111,23 @@ bool writeGridFile(const std::vector<std::vector<std::string>>& table, const std
     pair(ylo, yhi);
     pair(0, zhi);
     out.reserve(out.size() + static_cast<std::size_t>(ny) * (nx * 13 + 2));
-    for (const auto& row : table) {
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const auto& row = table[i];
         for (std::size_t j = 1; j < row.size(); ++j) {
-            appendG(out, leadingNumber(row[j]));
+            const auto v = cellValue(row[j]);
+            if (!v)
+                return fail("结果表第" + std::to_string(i + 1) + "行第" + std::to_string(j + 1)
+                            + "列不是有限的数，不能绘制等值线！");
+            appendG(out, *v);
             out += ' ';
         }
         out += "\n\n";
     }
 
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) {
-        std::fputs("   open file error!!!!!!!!!!!!\n", stdout);
-        return false;
-    }
-    file.write(out.data(), static_cast<std::streamsize>(out.size()));
-    return static_cast<bool>(file);
+    const std::string failure = writeFileReplacing(path, out);
+    if (failure.empty()) return true;
+    std::fputs("   open file error!!!!!!!!!!!!\n", stdout);
+    return fail(failure);
 }
 
 GridReadResult readGridFile(const std::string& path)
@@ -88,18 +140,28 @@ GridReadResult readGridFile(const std::string& path)
 
     Scanner scan(text);
     Grid grid;
-    if (!scan.next(grid.nx) || !scan.next(grid.ny) || !scan.next(grid.xlo) || !scan.next(grid.xhi)
-        || !scan.next(grid.ylo) || !scan.next(grid.yhi) || !scan.next(grid.zlo) || !scan.next(grid.zhi)
-        || grid.nx < 2 || grid.ny < 2)
+    const auto header = [&](auto&... values) {
+        Scanner::Status status = Scanner::Status::Ok;
+        ((status = status == Scanner::Status::Ok ? scan.next(values) : status), ...);
+        return status;
+    };
+    const Scanner::Status status = header(grid.nx, grid.ny, grid.xlo, grid.xhi, grid.ylo, grid.yhi, grid.zlo, grid.zhi);
+    if (status == Scanner::Status::OutOfRange) return {std::nullopt, outOfRange(path, scan)};
+    if (status != Scanner::Status::Ok || grid.nx < 2 || grid.ny < 2)
         return {std::nullopt, "网格文件的文件头不正确，数据读取没有成功!"};
+    if (grid.xlo == grid.xhi || grid.ylo == grid.yhi)
+        return {std::nullopt, "网格文件" + path + "的坐标范围为零，数据读取没有成功!"};
     if (static_cast<long long>(grid.nx) * grid.ny > kMaxGridNodes)
         return {std::nullopt, "内存分配失败，数据读取没有成功!"};
 
     const std::size_t count = static_cast<std::size_t>(grid.nx) * grid.ny;
     grid.z.resize(count);
-    for (std::size_t k = 0; k < count; ++k)
-        if (!scan.next(grid.z[k]))
+    for (std::size_t k = 0; k < count; ++k) {
+        const Scanner::Status s = scan.next(grid.z[k]);
+        if (s == Scanner::Status::OutOfRange) return {std::nullopt, outOfRange(path, scan)};
+        if (s != Scanner::Status::Ok)
             return {std::nullopt, "网格文件中的数据少于文件头所说的" + std::to_string(count) + "个，数据读取没有成功!"};
+    }
     return {std::move(grid), {}};
 }
 

@@ -83,15 +83,39 @@ TEST_F(XlsxFileTest, FailuresLeaveTheOldFileAndNoHalfWrittenFile)
     EXPECT_EQ(filesInDir(), 1u);
 
     // A file that cannot be created, whatever the rights (root's too): its folder is a
-    // regular file. The library's own error text, and nothing is left behind.
+    // regular file. Said in Chinese with the path, and nothing is left behind.
     const fs::path plain = dir_ / "plain.txt";
     std::ofstream(plain) << "not a folder";
-    EXPECT_EQ(writeXlsx((plain / "out.xlsx").string(), sheet), "Error creating output xlsx file. Usually a permissions error.");
+    const std::string inside = (plain / "out.xlsx").string();
+    EXPECT_EQ(writeXlsx(inside, sheet), "无法写入文件“" + inside + "”，请检查文件夹、磁盘空间和写入权限！");
     EXPECT_EQ(filesInDir(), 2u);  // the folder and the plain file
     std::ifstream old(plain);
     std::string text;
     std::getline(old, text);
     EXPECT_EQ(text, "not a folder");
+}
+
+TEST_F(XlsxFileTest, SheetsBeyondExcelsSizeAreRefusedBeforeWriting)
+{
+    // 16 384 columns fit; one more does not, in the titles or in any row.
+    SheetData wide{"宽表", std::vector<std::string>(kSheetMaxColumns, "x"), {{"1"}}};
+    const fs::path target = dir_ / "wide.xlsx";
+    EXPECT_EQ(writeXlsx(target.string(), wide), "");
+    wide.titles.push_back("x");
+    EXPECT_EQ(writeXlsx(target.string(), wide), kSheetTooLarge);
+    wide.titles.pop_back();
+    wide.rows.push_back(std::vector<std::string>(kSheetMaxColumns + 1, "1"));
+    EXPECT_EQ(writeXlsx(target.string(), wide), kSheetTooLarge);
+    EXPECT_EQ(std::string(kSheetTooLarge), "表格超出Excel工作表的大小（最多16384列、1048576行），无法导出！");
+
+    // 1 048 576 rows with the title row: 1 048 575 data rows fit, one more does not.
+    SheetData tall{"长表", {"a"}, std::vector<std::vector<std::string>>(kSheetMaxRows, std::vector<std::string>{})};
+    std::ofstream(dir_ / "tall.xlsx") << "old";
+    EXPECT_EQ(writeXlsx((dir_ / "tall.xlsx").string(), tall), kSheetTooLarge);
+    std::ifstream old(dir_ / "tall.xlsx");
+    std::string text;
+    std::getline(old, text);
+    EXPECT_EQ(text, "old");  // nothing was written
 }
 
 }  // namespace

@@ -4,7 +4,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <cmath>
 #include <sstream>
+
+#include "support/file_limit.h"
 
 namespace qelvo::contour {
 namespace {
@@ -109,8 +112,73 @@ TEST_F(GridFileTest, ReaderRefusals)
 TEST_F(GridFileTest, WriterSaysWhenTheFileCannotBeCreated)
 {
     ::testing::internal::CaptureStdout();
-    EXPECT_FALSE(writeGridFile({{"r", "1"}}, path("no/such/folder/result.grd"), 0, 1, 0, 1, 1));
+    std::string error;
+    const std::string target = path("no/such/folder/result.grd");
+    EXPECT_FALSE(writeGridFile({{"r", "1"}}, target, 0, 1, 0, 1, 1, &error));
     EXPECT_EQ(::testing::internal::GetCapturedStdout(), "   open file error!!!!!!!!!!!!\n");
+    EXPECT_EQ(error, "无法写入文件“" + target + "”，请检查文件夹、磁盘空间和写入权限！");
+}
+
+TEST_F(GridFileTest, AFailedWriteIsReportedAndTheOldFileStays)
+{
+    // A small grid on a full disk used to pass: the error came only with the flush at closing.
+    // A file size limit fails the write the same way.
+    put(path("result.grd"), "DSAA old");
+    std::string error;
+    {
+        const qelvo::testing::FileSizeLimit limit(20);
+        ::testing::internal::CaptureStdout();
+        EXPECT_FALSE(writeGridFile({{"r", "1", "2"}, {"r", "3", "4"}}, path("result.grd"), 0, 1, 0, 1, 4, &error));
+        ::testing::internal::GetCapturedStdout();
+    }
+    EXPECT_NE(error.find("无法写入文件"), std::string::npos);
+    EXPECT_EQ(slurp(path("result.grd")), "DSAA old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);  // no temporary left
+}
+
+TEST_F(GridFileTest, CellsAreDecimalNumbersAndNeverNotFinite)
+{
+    // Text that is not a decimal number counts as 0; "nan", "inf", a hexadecimal text and "1e5x"
+    // are not numbers that C's atof reads on the platform the format comes from.
+    ASSERT_TRUE(writeGridFile({{"r", "0x10", "abc", " 2.5 ", ""}, {"r", "1e5x", "-", "+3", "1e-3"}}, path("a.grd"), 0, 1, 0,
+                              1, 3));
+    EXPECT_EQ(slurp(path("a.grd")), "DSAA\n4 2\n0 1\n0 1\n0 3\n0 0 2.5 0 \n\n0 0 3 0.001 \n\n");
+
+    // A table with a value that is not finite never reaches the file, nor does a zhi that is not.
+    put(path("b.grd"), "old");
+    for (const char* cell : {"nan", "inf", "-inf", "1e999", "-1e400"}) {
+        std::string error;
+        EXPECT_FALSE(writeGridFile({{"r", "1", "2"}, {"r", "3", cell}}, path("b.grd"), 0, 1, 0, 1, 3, &error)) << cell;
+        EXPECT_EQ(error, "结果表第2行第3列不是有限的数，不能绘制等值线！") << cell;
+    }
+    std::string error;
+    EXPECT_FALSE(writeGridFile({{"r", "1", "2"}}, path("b.grd"), 0, 1, 0, 1, std::nan(""), &error));
+    EXPECT_EQ(error, "结果表的数值范围不是有限的数，不能绘制等值线！");
+    EXPECT_EQ(slurp(path("b.grd")), "old");
+}
+
+TEST_F(GridFileTest, ValuesBeyondRangeAreRefusedWithTheFileAndLine)
+{
+    // 1e39 does not fit the grid's single precision: it used to be read as 0.
+    const std::string body = "DSAA\n2 2\n0 1\n0 1\n0 4\n1 2\n\n3 ";  // the last value on line 8
+    put(path("big.grd"), body + "1e39\n");
+    EXPECT_EQ(readGridFile(path("big.grd")).error, "网格文件" + path("big.grd") + "第8行的数值“1e39”超出范围，数据读取没有成功!");
+    put(path("nan.grd"), body + "nan\n");
+    EXPECT_EQ(readGridFile(path("nan.grd")).error, "网格文件" + path("nan.grd") + "第8行的数值“nan”超出范围，数据读取没有成功!");
+    // In the header: the extents and the value range.
+    put(path("h.grd"), "DSAA\n2 2\nnan 1\n0 1\n0 1e999\n1 2 3 4\n");
+    EXPECT_EQ(readGridFile(path("h.grd")).error, "网格文件" + path("h.grd") + "第3行的数值“nan”超出范围，数据读取没有成功!");
+    put(path("z.grd"), "DSAA\n2 2\n0 1\n0 1\n0 1e999\n1 2 3 4\n");
+    EXPECT_EQ(readGridFile(path("z.grd")).error, "网格文件" + path("z.grd") + "第5行的数值“1e999”超出范围，数据读取没有成功!");
+    put(path("inf.grd"), "DSAA 2 2 0 1 0 1 0 1 1 2 3 -inf");
+    EXPECT_NE(readGridFile(path("inf.grd")).error.find("第1行的数值“-inf”"), std::string::npos);
+    // Extents of zero width draw nothing: refused too.
+    put(path("flat.grd"), "DSAA\n2 2\n1 1\n0 1\n0 1\n1 2 3 4\n");
+    EXPECT_EQ(readGridFile(path("flat.grd")).error, "网格文件" + path("flat.grd") + "的坐标范围为零，数据读取没有成功!");
+    // The largest float still reads.
+    put(path("max.grd"), body + "3.4e38\n");
+    ASSERT_TRUE(readGridFile(path("max.grd")).grid);
+    EXPECT_EQ(readGridFile(path("max.grd")).grid->at(1, 1), 3.4e38f);
 }
 
 }  // namespace

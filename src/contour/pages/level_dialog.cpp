@@ -122,6 +122,10 @@ void LevelDialog::add()
             showMessage(this, kLevelExists);
             return;
         }
+    if (static_cast<int>(styles_.size()) >= contour::kMaxLevels) {
+        showMessage(this, QString::fromUtf8(contour::kTooManyLevels));
+        return;
+    }
     const auto at = std::find_if(styles_.begin(), styles_.end(), [&](const auto& s) { return s.level > *value; });
     styles_.insert(at, {*value, 0.3f, QColor(0, 0, 255)});
     fill();

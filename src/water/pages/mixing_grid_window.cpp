@@ -51,8 +51,13 @@ void MixingGridWindow::drawContours()
         return;
     }
     // The top of the value range: the first data cell, nearest the outfall on the first row.
-    const double zhi = rows[0].size() > 1 ? parseDouble(rows[0][1]).value_or(0) : 0;
-    contour::writeGridFile(rows, gridPath_.toStdString(), 0, view_.xmax, view_.ymin, view_.ymax, zhi);
+    const double zhi = rows[0].size() > 1 ? leadingNumber(rows[0][1]) : 0;
+    // A grid that is not written is not drawn: the map would show an older result.grd.
+    std::string error;
+    if (!contour::writeGridFile(rows, gridPath_.toStdString(), 0, view_.xmax, view_.ymin, view_.ymax, zhi, &error)) {
+        showMessage(this, QString::fromStdString(error));
+        return;
+    }
     ContourMapWindow map(gridPath_, this);
     execModal(map);
 }
