@@ -7,6 +7,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QStyleOptionHeader>
 
@@ -167,6 +169,57 @@ ResultTable::ResultTable(Form form, QWidget* parent)
     // The corner button shows the top-left fixed cell, the title of the label column.
     if (auto* corner = findChild<QAbstractButton*>()) corner->installEventFilter(this);
     updateHeaders();
+    // Remember which columns and rows were chosen through their headers.
+    connect(horizontalHeader(), &QHeaderView::sectionPressed, this,
+            [this](int section) { headerPressed(Qt::Horizontal, section, true); });
+    connect(horizontalHeader(), &QHeaderView::sectionEntered, this,
+            [this](int section) { headerPressed(Qt::Horizontal, section, false); });
+    connect(verticalHeader(), &QHeaderView::sectionPressed, this,
+            [this](int section) { headerPressed(Qt::Vertical, section, true); });
+    connect(verticalHeader(), &QHeaderView::sectionEntered, this,
+            [this](int section) { headerPressed(Qt::Vertical, section, false); });
+    connect(model_, &QAbstractItemModel::modelReset, this, &ResultTable::forgetHeaderSelection);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        // What is no longer wholly selected no longer counts as chosen through a header.
+        std::erase_if(headerColumns_, [this](int c) { return !selectionModel()->isColumnSelected(c); });
+        std::erase_if(headerRows_, [this](int r) { return !selectionModel()->isRowSelected(r); });
+        if (allSelected_) {
+            for (int c = 0; c < model_->columnCount(); ++c)
+                if (!selectionModel()->isColumnSelected(c)) allSelected_ = false;
+        }
+    });
+}
+
+void ResultTable::forgetHeaderSelection()
+{
+    headerColumns_.clear();
+    headerRows_.clear();
+    allSelected_ = false;
+}
+
+void ResultTable::headerPressed(Qt::Orientation orientation, int section, bool pressed)
+{
+    const bool adding = QGuiApplication::keyboardModifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
+    if (pressed && !adding) forgetHeaderSelection();
+    (orientation == Qt::Horizontal ? headerColumns_ : headerRows_).insert(section);
+}
+
+void ResultTable::mousePressEvent(QMouseEvent* event)
+{
+    if (!(event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier))) forgetHeaderSelection();
+    QTableView::mousePressEvent(event);
+}
+
+bool ResultTable::wholeColumnCounts(int column) const
+{
+    if (model_->rowCount() == 0 || !selectionModel()->isColumnSelected(column)) return false;
+    return model_->rowCount() > 1 || allSelected_ || headerColumns_.count(column);
+}
+
+bool ResultTable::wholeRowCounts(int row) const
+{
+    if (model_->columnCount() == 0 || !selectionModel()->isRowSelected(row)) return false;
+    return model_->columnCount() > 1 || allSelected_ || headerRows_.count(row);
 }
 
 void ResultTable::updateHeaders()
@@ -269,15 +322,17 @@ void ResultTable::enablePopupMenu(std::function<void()> exportAction) { exportAc
 bool ResultTable::isCellSelected(int row, int column) const
 {
     const int fr = model_->fixedRows(), fc = model_->fixedColumns();
-    const QItemSelectionModel* s = selectionModel();
-    if (row < fr && column < fc) {
+    if (row < fr && column < fc) {  // the corner: every title and every label
+        if (model_->columnCount() == 0 || model_->rowCount() == 0) return false;
         for (int c = 0; c < model_->columnCount(); ++c)
-            if (!s->isColumnSelected(c)) return false;
-        return model_->columnCount() > 0 && model_->rowCount() > 0;
+            if (!wholeColumnCounts(c)) return false;
+        for (int r = 0; r < model_->rowCount(); ++r)
+            if (!wholeRowCounts(r)) return false;
+        return true;
     }
-    if (row < fr) return model_->rowCount() > 0 && s->isColumnSelected(column - fc);
-    if (column < fc) return model_->columnCount() > 0 && s->isRowSelected(row - fr);
-    return s->isSelected(model_->index(row - fr, column - fc));
+    if (row < fr) return wholeColumnCounts(column - fc);
+    if (column < fc) return wholeRowCounts(row - fr);
+    return selectionModel()->isSelected(model_->index(row - fr, column - fc));
 }
 
 QString ResultTable::selectionText() const
@@ -368,8 +423,10 @@ void ResultTable::keyPressEvent(QKeyEvent* event)
     }
     if (ctrl && event->key() == Qt::Key_A) {
         selectAll();
+        allSelected_ = true;
         return;
     }
+    if (!ctrl && !shift) forgetHeaderSelection();  // the keys move to a new cell
     const bool paste = (ctrl && event->key() == Qt::Key_V) || (shift && event->key() == Qt::Key_Insert);
     const bool cut = ctrl && event->key() == Qt::Key_X;
     const bool del = event->key() == Qt::Key_Delete;

@@ -12,6 +12,7 @@
 #include <QTableView>
 #include <functional>
 #include <map>
+#include <set>
 #include <unordered_map>
 #include <vector>
 
@@ -93,7 +94,10 @@ public:
     // The right-click menu "复制  Ctrl+&C" / "导出EXCEL", where a page wants it.
     void enablePopupMenu(std::function<void()> exportAction);
 
-    // Whether a cell is selected; a fixed cell counts when its whole column or row is.
+    // Whether a cell is selected. A fixed cell counts when its whole column (row) is selected
+    // and the selection says so beyond one cell: the column has more than one data row, or
+    // it was selected through its header, or everything was (Ctrl+A). A single selected
+    // cell never brings its title or row label along, in a one-row table neither.
     bool isCellSelected(int row, int column) const;
     // The selected cells as text: the smallest rectangle holding them, a tab between
     // columns, CR LF between lines; unselected cells inside stay as empty places.
@@ -111,6 +115,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -119,12 +124,20 @@ private:
     void applyWidths();
     void paste();
     void clearSelection();
+    void forgetHeaderSelection();
+    void headerPressed(Qt::Orientation orientation, int section, bool pressed);
+    bool wholeColumnCounts(int column) const;  // data column, from 0
+    bool wholeRowCounts(int row) const;        // data row, from 0
 
     Form form_;
     ResultTableModel* model_;
     std::function<void()> exportAction_;
     std::map<int, int> widths_;  // column → pixels, as the page set them
     QString sheetName_;
+    // How the current selection was made, where the selected cells alone cannot tell:
+    // columns and rows selected through their headers, and Ctrl+A.
+    std::set<int> headerColumns_, headerRows_;
+    bool allSelected_ = false;
 };
 
 }  // namespace qelvo::ui

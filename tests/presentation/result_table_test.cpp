@@ -95,6 +95,59 @@ TEST(ResultTable, SelectedHeadersAreCopied)
     EXPECT_EQ(t->selectionText(), "序号\tA\tB\tC\r\n1\ta1\tb1\tc1\r\n2\ta2\tb2\tc2");
 }
 
+TEST(ResultTable, ASingleCellCopiesOnlyItsTextInATableOfOneRowOrColumn)
+{
+    // One data row (a one-pollutant screening result): the cell alone is its whole column, and
+    // its title used to come along; likewise the row label in a table of one data column.
+    auto row = gridTable(1);
+    select(*row, 1, 2);
+    EXPECT_EQ(row->selectionText(), "b1");
+    select(*row, 1, 3);
+    EXPECT_EQ(row->selectionText(), "b1\tc1");
+    select(*row, 1, 1);  // the whole row, by its cells: its label comes along
+    EXPECT_EQ(row->selectionText(), "1\ta1\tb1\tc1");
+
+    ResultTable column;
+    column.setColumnCount(2);
+    column.setRowCount(1);
+    column.setFixedRowCount(1);
+    column.setFixedColumnCount(1);
+    column.setHeaderTexts({"项目", "值"});
+    for (const char* r : {"x", "y"}) column.appendRow({r, QString(r) + "1"});
+    select(column, 2, 1);
+    EXPECT_EQ(column.selectionText(), "y1");
+
+    ResultTable one;
+    one.setColumnCount(2);
+    one.setRowCount(1);
+    one.setFixedRowCount(1);
+    one.setFixedColumnCount(1);
+    one.setHeaderTexts({"污染物", "浓度"});
+    one.appendRow({"SO2", "0.0123"});
+    select(one, 1, 1);
+    EXPECT_EQ(one.selectionText(), "0.0123");
+}
+
+TEST(ResultTable, AHeaderPressedInAOneRowTableBringsItsTitle)
+{
+    auto t = gridTable(1);
+    t->resize(400, 200);
+    t->show();
+    QHeaderView* header = t->horizontalHeader();
+    const QPoint b(header->sectionViewportPosition(1) + 5, header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, b);
+    EXPECT_EQ(t->selectionText(), "B\r\nb1");
+    // Clicking the cell itself afterwards: the cell alone.
+    const QRect cell = t->visualRect(t->model()->index(0, 1));
+    QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(t->selectionText(), "b1");
+    // Ctrl+A takes everything, titles and labels too.
+    QTest::keyClick(t.get(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(t->selectionText(), "序号\tA\tB\tC\r\n1\ta1\tb1\tc1");
+    QTest::keyClick(t.get(), Qt::Key_Right);  // a key that moves to one cell
+    EXPECT_EQ(t->selectionText().count('\t'), 0);
+}
+
 TEST(ResultTable, CopyButtonAsksForASelectionKeysStaySilent)
 {
     testing::RecordMessages messages;
