@@ -31,7 +31,7 @@ int usage(std::ostream& err, const std::string& problem)
 const Calculator* lookUp(const std::string& id, std::ostream& err)
 {
     const Calculator* calc = findCalculator(id);
-    if (!calc) err << "qelvo-calc: 没有编号为 " << id << " 的计算功能（qelvo-calc list 列出全部）\n";
+    if (!calc) err << "qelvo-calc: 没有编号为 " << validUtf8(id) << " 的计算功能（qelvo-calc list 列出全部）\n";
     return calc;
 }
 
@@ -83,6 +83,9 @@ Json curveNumbers(const std::vector<double>& values)
     return list;
 }
 
+// Texts are UTF-8 everywhere; a stray byte that is not is replaced rather than thrown over.
+std::string dumpJson(const Json& json) { return json.dump(2, ' ', false, Json::error_handler_t::replace); }
+
 Json toJson(const std::string& id, const Report& report)
 {
     Json fields = Json::object();
@@ -116,7 +119,7 @@ int run(const Calculator& calc, const std::vector<std::string>& args, std::ostre
             continue;
         }
         const auto eq = arg.find('=');
-        if (eq == std::string::npos || eq == 0) return usage(err, "参数应写成 键=值：" + arg);
+        if (eq == std::string::npos || eq == 0) return usage(err, "参数应写成 键=值：" + validUtf8(arg));
         values.emplace_back(arg.substr(0, eq), arg.substr(eq + 1));
     }
 
@@ -130,7 +133,7 @@ int run(const Calculator& calc, const std::vector<std::string>& args, std::ostre
         if (json) {
             Report report;
             report.messages.push_back(outcome.refusal.message);
-            out << toJson(calc.id, report).dump(2) << '\n';
+            out << dumpJson(toJson(calc.id, report)) << '\n';
         }
         return kExitRefused;
     case RunOutcome::Status::Ok:
@@ -146,7 +149,7 @@ int run(const Calculator& calc, const std::vector<std::string>& args, std::ostre
 void printReport(const std::string& id, const Report& report, bool json, std::ostream& out)
 {
     if (json) {
-        out << toJson(id, report).dump(2) << '\n';
+        out << dumpJson(toJson(id, report)) << '\n';
         return;
     }
     for (const auto& message : report.messages) out << message << '\n';
@@ -159,7 +162,9 @@ void printReport(const std::string& id, const Report& report, bool json, std::os
     for (const auto& curve : report.curves) printCurve(curve, out);
 }
 
-int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+namespace {
+
+int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     if (args.empty()) return usage(err, "");
     const std::string& command = args[0];
@@ -175,7 +180,30 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         if (command == "inputs") return listInputs(*calc, out);
         return run(*calc, {args.begin() + 2, args.end()}, out, err);
     }
-    return usage(err, "无法识别的命令：" + command);
+    return usage(err, "无法识别的命令：" + validUtf8(command));
+}
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) noexcept
+{
+    try {
+        try {
+            return runCommand(args, out, err);
+        } catch (const std::bad_alloc&) {
+            out.flush();
+            err << "qelvo-calc: " << kOutOfMemory << "\n";
+        } catch (const std::exception& e) {
+            out.flush();
+            err << "qelvo-calc: 内部错误：" << validUtf8(e.what()) << "\n";
+        } catch (...) {
+            out.flush();
+            err << "qelvo-calc: 内部错误\n";
+        }
+    } catch (...) {
+        // Even the streams failed: the exit code still tells.
+    }
+    return kExitInternal;
 }
 
 }  // namespace qelvo::cli

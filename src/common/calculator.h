@@ -8,12 +8,19 @@
 // line, which reads key=value texts with the same rules as the page fields.
 #pragma once
 
+#include <cfloat>
+#include <cmath>
 #include <functional>
+#include <new>
+#include <optional>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "common/fields.h"
+#include "common/number_format.h"
 
 namespace qelvo {
 
@@ -37,6 +44,26 @@ struct Table {
 // this many rows, before any memory is spent, with this message.
 constexpr double kMaxTableRows = 100'000;
 inline const char* kTooManyRows = "计算点数过多，请增大距离间隔后重新输入！";
+
+// How many points k·step, k = 1 … trunc(max/step), a distance series has (step > 0): none
+// when max < step, and no value (refuse with kTooManyRows) beyond kMaxTableRows. Both ends
+// are checked in double before anything is converted to an integer.
+inline std::optional<int> seriesCount(double max, double step)
+{
+    const double q = max / step;
+    if (!(q <= kMaxTableRows)) return std::nullopt;  // NaN and +inf included
+    return q < 1 ? 0 : static_cast<int>(std::trunc(q));
+}
+
+// Whether a value computed in double can be stored in a single-precision result.
+inline bool fitsSingle(double v) { return std::isfinite(v) && std::fabs(v) <= FLT_MAX; }
+
+// The framework's own refusals, under every calculator: a result that would show a number
+// that is not finite (and the calculator does not show such numbers on purpose), and a
+// computation that ran out of memory.
+inline const char* kNotFinite = "计算结果超出数值范围（不是有限的数），请检查输入后重新输入！";
+inline const char* kOutOfMemory = "内存不足，请缩小计算范围后重新输入！";
+inline const char* kComputationFailed = "计算出错，请检查输入后重新输入！";
 
 // A curve as a chart draws it: ys over xs (numbers, not texts), with its title and the
 // axis labels. The command line prints it as a two-column table; pages draw it with the
@@ -67,6 +94,18 @@ struct CalculatorDef {
     Out (*compute)(const In&) = nullptr;
     // Adds the result text and tables, where the calculator has them.
     void (*present)(const Out&, Report&) = nullptr;
+    // Numbers that are not finite which this calculator shows on purpose, because its
+    // guideline's formula gives them and the page has always shown them (the decibel
+    // calculator's subtraction, the pH logarithm of a non-positive value): true when the
+    // non-finite numbers of this result are such. Null (most calculators): none; a result
+    // that would show one is refused with kNotFinite. They are spelled as nonFiniteText says.
+    bool (*showsNonFinite)(const In&, const Out&) = nullptr;
+    // What a choice (radio buttons or a check box) does to other inputs when it is made
+    // (choosing "废水呈碱性" sets Cw to 0.5): called with the inputs after the choice field
+    // `key` took its new value. The page runs it when the user makes the choice; qelvo-calc
+    // assigns the choice and check keys first, in the order given, running it after each,
+    // then the other keys, so both end with the same inputs.
+    void (*choiceRule)(In&, std::string_view key) = nullptr;
 };
 
 template <class Out>
@@ -87,6 +126,52 @@ Report makeReport(const CalculatorDef<In, Out>& def, const Out& out)
     for (const auto& f : def.outputs) report.fields.emplace_back(f.desc.key, displayText(out, f));
     if (def.present) def.present(out, report);
     return report;
+}
+
+inline bool curvesFinite(const Report& report)
+{
+    for (const auto& c : report.curves)
+        for (const auto* values : {&c.xs, &c.ys})
+            for (double v : *values)
+                if (!std::isfinite(v)) return false;
+    return true;
+}
+
+template <class Out>
+struct Evaluation {
+    Out out{};
+    Report report;    // when not refused
+    Refusal refusal;  // the model's check, or the framework's
+};
+
+// One computation as the page's compute button and qelvo-calc run it: compute, the model's
+// refusal, the report; then the framework's nets: a result that shows a number that is not
+// finite (unless the calculator declares it) and a computation that runs out of memory or
+// throws are refused, never shown and never a crash.
+template <class In, class Out>
+Evaluation<Out> evaluate(const CalculatorDef<In, Out>& def, const In& in)
+{
+    Evaluation<Out> e;
+    try {
+        e.out = def.compute(in);
+        if (const Refusal* r = refusalOf(e.out)) {
+            e.refusal = *r;
+            return e;
+        }
+        const NonFiniteWatch watch;
+        e.report = makeReport(def, e.out);
+        if ((watch.seen() || !curvesFinite(e.report)) && !(def.showsNonFinite && def.showsNonFinite(in, e.out))) {
+            e.refusal = {kNotFinite, {}};
+            e.report = {};
+        }
+    } catch (const std::bad_alloc&) {
+        e = {};
+        e.refusal = {kOutOfMemory, {}};
+    } catch (const std::exception&) {
+        e = {};
+        e.refusal = {kComputationFailed, {}};
+    }
+    return e;
 }
 
 struct RunOutcome {
@@ -111,6 +196,7 @@ struct Calculator {
     std::vector<InputInfo> inputs;
     std::vector<FieldSpec> outputs;
     std::function<RunOutcome(const Assignments&)> run;
+    bool showsNonFinite = false;  // the definition declares non-finite numbers it shows
 };
 
 template <class In, class Out>
@@ -122,31 +208,41 @@ Calculator eraseTypes(const CalculatorDef<In, Out>& def)
     const In defaults{};
     for (const auto& f : def.inputs) calc.inputs.push_back({f.desc, displayText(defaults, f)});
     for (const auto& f : def.outputs) calc.outputs.push_back(f.desc);
+    calc.showsNonFinite = def.showsNonFinite != nullptr;
     calc.run = [def](const Assignments& values) {
         RunOutcome outcome;
         In in{};
-        for (const auto& [key, text] : values) {
-            const Field<In>* target = nullptr;
-            for (const auto& f : def.inputs)
-                if (f.desc.key == key) target = &f;
-            if (!target) {
-                outcome.status = RunOutcome::Status::BadInput;
-                outcome.problem = "未知的输入项 " + key;
-                return outcome;
-            }
-            if (!assignText(in, *target, text)) {
-                outcome.status = RunOutcome::Status::BadInput;
-                outcome.problem = key + "=" + text + " 不是" + kindNoun(target->desc.kind) + "，请重新输入！";
-                return outcome;
+        const auto isChoice = [](const Field<In>& f) {
+            return f.desc.kind == FieldKind::Choice || f.desc.kind == FieldKind::Check;
+        };
+        // Choices and checks first, each with its rule, as the page makes them; then the rest.
+        for (const bool choices : {true, false}) {
+            for (const auto& [key, text] : values) {
+                const Field<In>* target = nullptr;
+                for (const auto& f : def.inputs)
+                    if (f.desc.key == key) target = &f;
+                if (!target) {
+                    outcome.status = RunOutcome::Status::BadInput;
+                    outcome.problem = "未知的输入项 " + validUtf8(key);
+                    return outcome;
+                }
+                if (isChoice(*target) != choices) continue;
+                if (!assignText(in, *target, text)) {
+                    outcome.status = RunOutcome::Status::BadInput;
+                    outcome.problem =
+                        key + "=" + validUtf8(text) + " 不是" + kindNoun(target->desc.kind) + "，请重新输入！";
+                    return outcome;
+                }
+                if (choices && def.choiceRule) def.choiceRule(in, key);
             }
         }
-        const Out out = def.compute(in);
-        if (const Refusal* r = refusalOf(out)) {
+        Evaluation<Out> e = evaluate(def, in);
+        if (e.refusal.refused()) {
             outcome.status = RunOutcome::Status::Refused;
-            outcome.refusal = *r;
+            outcome.refusal = std::move(e.refusal);
             return outcome;
         }
-        outcome.report = makeReport(def, out);
+        outcome.report = std::move(e.report);
         return outcome;
     };
     return calc;

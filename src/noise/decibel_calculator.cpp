@@ -171,6 +171,10 @@ const CalculatorDef<DbCalcInput, DbCalcResult>& decibelCalculatorDef()
         {field("keys", "按键序列", &DbCalcInput::keys)},
         {field("display", "显示", &DbCalcResult::display)},
         &runDecibelKeys,
+        nullptr,
+        // Subtracting a level from an equal or greater one leaves no energy: the display shows
+        // the value as it comes (-inf, nan) and the chain goes on with it.
+        [](const DbCalcInput&, const DbCalcResult&) { return true; },
     };
     return def;
 }

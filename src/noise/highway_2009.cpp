@@ -14,9 +14,34 @@ namespace {
 constexpr double kDegree = 0.01745327777777778;
 }  // namespace
 
+namespace {
+
+// The page checks nothing; these keep every level defined. A zero speed or distance is let
+// through: its levels are not finite and are shown as they come.
+Refusal highway2009Checks(const Highway2009Input& in)
+{
+    const float speeds[3] = {in.VL, in.VM, in.VS};
+    const float flows[3] = {in.NL, in.NM, in.NS};
+    const char* keys[3][2] = {{"VL", "NL"}, {"VM", "NM"}, {"VS", "NS"}};
+    for (int i = 0; i < 3; ++i) {
+        if (speeds[i] < 0) return {"平均车速V不能为负数，请重新输入！", keys[i][0]};
+        if (flows[i] < 0) return {"平均小时车流量N不能为负数，请重新输入！", keys[i][1]};
+    }
+    if (in.NL == 0 && in.NM == 0 && in.NS == 0) return {"三种车型的平均小时车流量N不能都为0，请重新输入！", "NL"};
+    if (in.r < 0) return {"预测点距声源距离r不能为负数，请重新输入！", "r"};
+    if (!(in.psi > 0)) return {"预测点到有限长路段两端张角Ψ必须大于0，请重新输入！", "psi"};
+    return {};
+}
+
+}  // namespace
+
 Highway2009Result computeHighway2009(const Highway2009Input& in)
 {
     Highway2009Result res;
+    if (Refusal r = highway2009Checks(in); r.refused()) {
+        res.refusal = std::move(r);
+        return res;
+    }
     const double V[3] = {in.VL, in.VM, in.VS};
     const double N[3] = {in.NL, in.NM, in.NS};
     const double Lo[3] = {in.LoL, in.LoM, in.LoS};
@@ -30,7 +55,7 @@ Highway2009Result computeHighway2009(const Highway2009Input& in)
     if (in.embankment) res.embankment = in.embankmentA;
     if (in.rural) res.rural = std::min(double(in.ruralA), 10.0);  // at most 10 dB
     if (in.air) res.air = in.a * in.r * 0.001;
-    if (in.ground) res.ground = groundAttenuation(in.hm, in.r);
+    if (in.ground && !in.barrier) res.ground = groundAttenuation(in.hm, in.r);  // see barrierRule
     const double A = res.barrier.value_or(0) + res.embankment.value_or(0) + res.rural.value_or(0) +
                      res.air.value_or(0) + res.ground.value_or(0);
     static const double intersectionAddition[] = {3, 2, 1, 0};
@@ -39,6 +64,8 @@ Highway2009Result computeHighway2009(const Highway2009Input& in)
 
     double energy = 0;
     for (int i = 0; i < 3; ++i) {
+        res.hasTraffic[i] = N[i] > 0;
+        if (!res.hasTraffic[i]) continue;  // a class without vehicles adds nothing
         res.Leq[i] = 10 * (lg(N[i] / V[i]) + lg(7.5 / in.r) + lg(in.psi * kOneOver180)) + dL3 + res.surface[i] +
                      res.gradient[i] + Lo[i] - A - 16;
         energy += levelEnergy(res.Leq[i]);
@@ -54,6 +81,14 @@ std::string highway2009Text(const Highway2009Result& r)
     const auto classes = [](const char* title, const double v[3]) {
         return cformat("%s大型车＝%.2f[dB]，中型车＝%.2f[dB]，小型车＝%.2f[dB]\r\n", title, v[0], v[1], v[2]);
     };
+    // A class without vehicles has no level of its own.
+    const auto levels = [&r](const char* title) {
+        std::string line = title;
+        const char* names[3] = {"大型车＝", "，中型车＝", "，小型车＝"};
+        for (int i = 0; i < 3; ++i)
+            line += std::string(names[i]) + (r.hasTraffic[i] ? cformat("%.2f[dB]", r.Leq[i]) : kNoTraffic);
+        return line + "\r\n";
+    };
     const auto line = [](const std::optional<double>& v, const char* format) {
         return v ? cformat(format, *v) : std::string();
     };
@@ -66,7 +101,7 @@ std::string highway2009Text(const Highway2009Result& r)
            line(r.rural, "农村房屋附加衰减量Abar=%.2f[dB]\r\n") + line(r.air, "空气吸收衰减Aatm=%.2f[dB]\r\n") +
            line(r.ground, "地面效应衰减Agr=%.2f[dB]\r\n") +
            line(r.intersection, "城市道路交叉路口噪声修正值Abar=＋%.2f[dB]\r\n") +
-           classes("各车型小时等效声级:\r\n", r.Leq);
+           levels("各车型小时等效声级:\r\n");
 }
 
 double finiteBarrierAttenuation(double infinite, double ratio)
@@ -107,12 +142,15 @@ Curve barrierAttenuationCurve()
 BarrierResult computeInfiniteBarrier(const BarrierInput& in)
 {
     if (!(in.f > 0)) return {0, {"中心频率f必须大于0，请重新输入！", "f"}};
+    if (in.delta < 0) return {0, {"声程差δ不能为负数，请重新输入！", "delta"}};
+    if (!(1 + in.T * kOneOver273 > 0)) return {0, {"大气温度T必须高于-273℃，请重新输入！", "T"}};
     const double t = 40 * double(in.f) * in.delta / (3 * soundSpeed(in.T));
     return {static_cast<float>(-shadowCorrection(t)), {}};  // the same diffraction formula
 }
 
 EmbankmentResult computeEmbankment(const EmbankmentInput& in)
 {
+    if (!(in.d1 > 0)) return {0, false, {"声源距路边d1必须大于0，请重新输入！", "d1"}};
     const double h1 = in.h1, h2 = in.h2, h = in.h, d1 = in.d1, r = in.r;
     const double xe = d1 + h / std::tan(in.a * kDegree);
     if (xe > r) return {0, false, {"预测点离声源水平距离不符合逻辑，请重输！", "r"}};
@@ -166,6 +204,9 @@ const CalculatorDef<Highway2009Input, Highway2009Result>& highway2009Calculator(
         {field("Leq", "总车流小时等效声级＋背景噪声[dB]", &Highway2009Result::withBackground)},
         &computeHighway2009,
         [](const Highway2009Result& r, Report& report) { report.text = highway2009Text(r); },
+        // A zero speed or distance: the levels are not finite and are shown as they come.
+        [](const In& in, const Highway2009Result&) { return in.r == 0 || in.VL == 0 || in.VM == 0 || in.VS == 0; },
+        &barrierRule<In>,
     };
     return def;
 }

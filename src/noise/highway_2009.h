@@ -40,11 +40,13 @@ struct Highway2009Result {
     double gradient[3] = {};  // △L坡度
     double surface[3] = {};   // △L路面
     double Leq[3] = {};
+    bool hasTraffic[3] = {};  // N > 0: a class without vehicles has no level
     // The attenuations and the addition the page has switched on; none when off.
     std::optional<double> barrier, embankment, rural, air, ground, intersection;
     double total = 0;                // the three classes
     double totalWithBackground = 0;  // and the background
     float withBackground = 0;        // the same, as the result field keeps it
+    Refusal refusal;
 };
 
 Highway2009Result computeHighway2009(const Highway2009Input& in);

@@ -34,8 +34,27 @@ Highway2006Result computeHighway2006(const Highway2006Input& in)
             res.refusal = {"该模式只适用于车辆平均行驶速度为48～140km/h的公路，请重新输入或重新计算车速！", "VL"};
             return res;
         }
-    if (!(in.r > std::fabs(in.H2 - in.H1))) {
-        res.refusal = {"预测点与声源间直线距离r必须大于两者的高差，请重新输入！", "r"};
+    // The distance along the ground, √(r² − (H2 − H1)²), needs r ≥ |H2 − H1|.
+    if (in.r < std::fabs(double(in.H2) - in.H1)) {
+        res.refusal = {"预测点与声源间直线距离r不能小于两者的高差，请重新输入！", "r"};
+        return res;
+    }
+    const char* flowKeys[3] = {"NL", "NM", "NS"};
+    for (int i = 0; i < 3; ++i)
+        if (flows[i] < 0) {
+            res.refusal = {"车辆小时车流量N不能为负数，请重新输入！", flowKeys[i]};
+            return res;
+        }
+    if (in.NL == 0 && in.NM == 0 && in.NS == 0) {
+        res.refusal = {"三种车型的小时车流量N不能都为0，请重新输入！", "NL"};
+        return res;
+    }
+    if (!(in.theta > 0)) {
+        res.refusal = {"预测点向公路两端视线间的夹角θ必须大于0，请重新输入！", "theta"};
+        return res;
+    }
+    if (!(in.f > 0)) {
+        res.refusal = {"声波频率f必须大于0，请重新输入！", "f"};
         return res;
     }
 
@@ -62,6 +81,7 @@ Highway2006Result computeHighway2006(const Highway2006Input& in)
     if (in.H1 < in.H2) {
         const double delta = std::sqrt(x0 * x0 + z * z) + std::sqrt(double(in.A) * in.A + double(in.H3) * in.H3) - in.r;
         const double t = 40 * double(in.f) * delta * kOneOverThreeC;
+        // δ ≥ 0 (the path over the road edge is never shorter than r) and f > 0: t ≥ 0.
         res.dLsh = shadowCorrection(t);
     }
     res.dLforest = -0.1 * in.b;
@@ -71,6 +91,8 @@ Highway2006Result computeHighway2006(const Highway2006Input& in)
 
     double energy = 0;
     for (int i = 0; i < 3; ++i) {
+        res.hasTraffic[i] = flows[i] > 0;
+        if (!res.hasTraffic[i]) continue;  // a class without vehicles adds nothing
         res.LAeq[i] = res.dLforest + res.dLbld + res.dLgr + 10 * lg(flows[i] / speeds[i]) + res.dLd[i] + res.L0[i] +
                       res.dLsh - 16;
         energy += levelEnergy(res.LAeq[i]);
@@ -82,18 +104,23 @@ Highway2006Result computeHighway2006(const Highway2006Input& in)
 
 std::string highway2006Details(const Highway2006Result& r)
 {
+    // A class without vehicles has no level of its own.
+    std::string levels;
+    const char* names[3] = {"大型车：", "；中型车：", "；小型车："};
+    for (int i = 0; i < 3; ++i)
+        levels += std::string(names[i]) + (r.hasTraffic[i] ? cformat("%.2f[dB]", r.LAeq[i]) : kNoTraffic);
     return cformat(
         "计算结果如下：\r\n交通噪声对环境的噪声小时等效声级贡献值L交=%.2f [dB]\r\n"
         "加上背景噪声值的预测点公路交通噪声值L环=%.2f [dB] \r\n"
         "——————————————————————————————\r\n各参数详细结果如下：\r\n"
-        "各车在预测点处小时等效声级LAeq：\r\n大型车：%.2f[dB]；中型车：%.2f[dB]；小型车：%.2f[dB]\r\n"
+        "各车在预测点处小时等效声级LAeq：\r\n%s\r\n"
         "各车在参照点7.5m处平均辐射噪声级L0：\r\n大型车：%.2f [dB]；中型车：%.2f [dB]；小型车：%.2f [dB]\r\n"
         "预测点至近车道行驶中线距离r1=%.2f[m]\r\n预测点至远车道行驶中线距离r2=%.2f[m]\r\n"
         "距离衰减量ΔL：\r\n大型车：%.2f[dB]；中型车：%.2f[dB]；小型车：%.2f[dB]\r\n"
         "预测点在路堤声影区引起的绕射声衰减量ΔL：%.2f[dB]\r\n林带引起的衰减量ΔL：%.2f[dB]\r\n"
         "农村建筑物的衰减量ΔL：%.2f[dB]\r\n公路弯曲或有限长路段引起的交通噪声修正量ΔL：%.2f[dB]\r\n"
         "地面吸收声衰减量ΔL：%.2f[dB]",
-        r.Ltraffic, double(r.Ltotal), r.LAeq[0], r.LAeq[1], r.LAeq[2], r.L0[0], r.L0[1], r.L0[2], r.r1, r.r2, r.dLd[0],
+        r.Ltraffic, double(r.Ltotal), levels.c_str(), r.L0[0], r.L0[1], r.L0[2], r.r1, r.r2, r.dLd[0],
         r.dLd[1], r.dLd[2], r.dLsh, r.dLforest, r.dLbld, r.dLtheta, r.dLgr);
 }
 

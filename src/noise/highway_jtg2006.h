@@ -24,6 +24,7 @@ struct Highway2006Result {
     float Ltotal = 0;  // L环, with the background
     double Ltraffic = 0;
     double LAeq[3] = {}, L0[3] = {}, dLd[3] = {};
+    bool hasTraffic[3] = {};  // N > 0: a class without vehicles has no level
     double r1 = 0, r2 = 0, dLsh = 0, dLforest = 0, dLbld = 0, dLtheta = 0, dLgr = 0;
     Refusal refusal;
 };

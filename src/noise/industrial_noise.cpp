@@ -12,6 +12,8 @@ namespace qelvo::noise {
 
 AirAbsorptionResult computeAirAbsorption(const AirAbsorptionInput& in)
 {
+    if (!(in.T > -273.15f)) return {0, {"大气温度T必须高于-273.15℃，请重新输入！", "T"}};
+    if (!(in.hr >= 0)) return {0, {"空气相对湿度h不能为负数，请重新输入！", "hr"}};
     if (!(in.pa > 0)) return {0, {"环境大气压pa必须大于0，请重新输入！", "pa"}};
     const double T = in.T + 273.15;
     const double TT0 = T * 0.003411223;  // T/293.15
@@ -37,6 +39,34 @@ AWeightingResult computeAWeighting(const AWeightingInput& in)
     return {static_cast<float>(dA), {}};
 }
 
+namespace {
+
+// Checks that keep the formulas defined (the guideline's page checks nothing): no logarithm
+// of zero or of a negative number, no division by zero.
+Refusal industrialChecks(const IndustrialInput& in)
+{
+    const bool indoor = in.sourceType == 0;
+    if (indoor && !(in.R > 0)) return {"房间常数R必须大于0，请重新输入！", "R"};
+    if (indoor && !(in.r1 > 0)) return {"声源到隔墙距离r必须大于0，请重新输入！", "r1"};
+    if (indoor && !(in.S > 0)) return {"隔墙面积S必须大于0，请重新输入！", "S"};
+    if (!indoor && in.known == 1 && !(in.r0 > 0)) return {"参照点离声源距离r0必须大于0，请重新输入！", "r0"};
+    if (in.reflection) {
+        if (in.h0 < 0) return {"声源距地面距离h0不能为负数，请重新输入！", "h0"};
+        if (in.h1 < 0) return {"预测点距地面距离h1不能为负数，请重新输入！", "h1"};
+        if (in.h0 + in.h1 == 0) return {"声源和预测点距地面距离不能都为0，请重新输入！", "h0"};
+    }
+    if (in.barrier) {
+        if (!(1 + in.T * kOneOver273 > 0)) return {"大气温度T必须高于-273℃，请重新输入！", "T"};
+        if (!(in.f > 0)) return {"倍频带中心频率f必须大于0，请重新输入！", "f"};
+        if (in.d1 < 0) return {"声程差δ不能为负数，请重新输入！", "d1"};
+        if (in.d2 < 0) return {"声程差δ不能为负数，请重新输入！", "d2"};
+        if (in.d3 < 0) return {"声程差δ不能为负数，请重新输入！", "d3"};
+    }
+    return {};
+}
+
+}  // namespace
+
 IndustrialResult computeIndustrial(const IndustrialInput& in)
 {
     IndustrialResult res;
@@ -47,6 +77,10 @@ IndustrialResult computeIndustrial(const IndustrialInput& in)
     const long n = in.rmax / in.step;
     if (n > kMaxTableRows) {
         res.refusal = {kTooManyRows, "step"};
+        return res;
+    }
+    if (Refusal r = industrialChecks(in); r.refused()) {
+        res.refusal = std::move(r);
         return res;
     }
 
@@ -69,8 +103,9 @@ IndustrialResult computeIndustrial(const IndustrialInput& in)
     res.air = in.air != 0;
     res.ground = in.ground && !in.barrier;
 
-    // A barrier computes the farthest point only.
-    for (long i = in.barrier ? n - 1 : 0; i < n; ++i) {
+    // A barrier computes the farthest point only; with no point at all (rmax < step) the
+    // table keeps its titles and the text stays empty.
+    for (long i = in.barrier ? std::max(n - 1, 0L) : 0; i < n; ++i) {
         const double r = double(i + 1) * in.step;
         double Abar = 0;
         if (in.barrier) {
@@ -180,6 +215,8 @@ const CalculatorDef<IndustrialInput, IndustrialResult>& industrialCalculator()
         {},
         &computeIndustrial,
         &presentIndustrial,
+        nullptr,
+        &barrierRule<In>,
     };
     return def;
 }

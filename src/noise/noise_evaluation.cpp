@@ -33,7 +33,16 @@ EvaluationResult computeEvaluation(const EvaluationInput& in)
     EvaluationResult r;
     r.mode = in.mode;
     if (in.mode == 1) {
-        r.value = 10 * lg((in.Td * levelEnergy(in.Ld) + in.Tn * levelEnergy(in.Ln + 10.0)) * (1.0 / 24));
+        if (in.Td < 0) r.refusal = {"白天持续时间Td不能为负数，请重新输入！", "Td"};
+        else if (in.Tn < 0) r.refusal = {"夜间持续时间Tn不能为负数，请重新输入！", "Tn"};
+        else if (in.Td == 0 && in.Tn == 0) r.refusal = {"白天持续时间Td和夜间持续时间Tn不能都为0，请重新输入！", "Td"};
+        if (r.refusal.refused()) return r;
+        const double energy = (in.Td * levelEnergy(in.Ld) + in.Tn * levelEnergy(in.Ln + 10.0)) * (1.0 / 24);
+        if (!(energy > 0 && std::isfinite(energy))) {
+            r.refusal = {"白天或夜间等效声级超出计算范围，请重新输入！", "Ld"};
+            return r;
+        }
+        r.value = 10 * lg(energy);
         return r;
     }
     if (in.levels.find_first_not_of(" \t") == std::string::npos) {
@@ -42,20 +51,37 @@ EvaluationResult computeEvaluation(const EvaluationInput& in)
     }
     const std::vector<double> levels = splitNumbers(in.levels);
     const std::size_t n = levels.size();
+    const Refusal levelsOutOfRange = {"瞬时A声级超出计算范围，请重新输入！", "levels"};
     if (in.equalIntervals) {
         double sum = 0;
         for (double l : levels) sum += levelEnergy(l);
+        if (!(sum > 0 && std::isfinite(sum))) {
+            r.refusal = levelsOutOfRange;
+            return r;
+        }
         r.value = 10 * lg(sum / n);
     } else {
         std::vector<double> durations = splitNumbers(in.durations);
         durations.resize(n, 0.0);  // a missing duration counts as 0
         double weighted = 0, total = 0;
         for (std::size_t i = 0; i < n; ++i) {
+            if (durations[i] < 0) {
+                r.refusal = {"间隔时间不能为负数，请重新输入！", "durations"};
+                return r;
+            }
             weighted += durations[i] * levelEnergy(levels[i]);
             total += durations[i];
         }
         if (!(total > 0)) {
             r.refusal = {"间隔时间之和必须大于0，请重新输入！", "durations"};
+            return r;
+        }
+        if (!std::isfinite(total)) {
+            r.refusal = {"间隔时间超出计算范围，请重新输入！", "durations"};
+            return r;
+        }
+        if (!(weighted > 0 && std::isfinite(weighted))) {
+            r.refusal = levelsOutOfRange;
             return r;
         }
         r.value = 10 * lg(weighted / total);

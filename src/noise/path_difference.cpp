@@ -19,6 +19,15 @@ PathDifferenceResult computePathDifference(const PathDifferenceInput& in)
         res.refusal = {"预测点距屏d2太远，请重新输入！", "d2"};
         return res;
     }
+    // The distances to the barrier must be real distances (d1 divides below).
+    if (!(d1 > 0)) {
+        res.refusal = {"声源距屏d1必须大于0，请重新输入！", "d1"};
+        return res;
+    }
+    if (d2 < 0) {
+        res.refusal = {"测点距屏d2不能为负数，请重新输入！", "d2"};
+        return res;
+    }
     const double m = std::sqrt(r * r - D * D);  // separation of S and P along the barrier
     // The receiver sees the source over the top.
     if ((D * H - d2 * h1) / d1 <= h2) {

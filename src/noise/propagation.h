@@ -3,6 +3,8 @@
 // the ground effect, the barrier terms and the vehicles' reference emission.
 #pragma once
 
+#include <string_view>
+
 namespace qelvo::noise {
 
 // The noise formulas take π as 3.14159: 4π, 2π and 3π as the guideline prints them.
@@ -24,6 +26,15 @@ double soundSpeed(double T);
 // guideline); hm the mean height of the path, r the distance, both in m.
 double groundAttenuation(double hm, double r);
 
+// The choice rule of the forms that offer a barrier and the ground effect (industrial noise,
+// the 2009 highway): a barrier rules the ground effect out, so checking the barrier clears
+// the ground check, whichever of the two is chosen last.
+template <class In>
+void barrierRule(In& in, std::string_view)
+{
+    if (in.barrier) in.ground = 0;
+}
+
 // The term 1/(3 + 20·N) of one sound path over a barrier, N = 2δ/λ its Fresnel number.
 // A barrier attenuates by −10·lg of the sum of its paths' terms.
 inline double barrierPathTerm(double N) { return 1 / (3 + 20 * N); }
@@ -34,5 +45,9 @@ double shadowCorrection(double t);
 // Lo, the energy-mean A level at 7.5 m of a vehicle class (0 large, 1 medium, 2 small)
 // at V km/h.
 double referenceLevel(int vehicleClass, double V);
+
+// What the highway models' detail texts say instead of the level of a vehicle class that has
+// no traffic (N = 0: it adds nothing to the total).
+inline const char* kNoTraffic = "无车流";
 
 }  // namespace qelvo::noise

@@ -33,6 +33,21 @@ double radiatingSurface(const StueberInput& in)
     return 2 * a * b + 2 * (a + b) * (in.H + 0.0255 * std::sqrt(a * b));
 }
 
+// The workshop's size and the screening must leave a positive surface and defined terms.
+Refusal stueberChecks(const StueberInput& in)
+{
+    if (!(in.a > 0)) return {"车间长度必须大于0，请重新输入！", "a"};
+    if (!(in.b > 0)) return {"车间宽度必须大于0，请重新输入！", "b"};
+    if (in.H < 0) return {"车间声源平均高度H不能为负数，请重新输入！", "H"};
+    if (in.f < 0) return {"声波频率f不能为负数，请重新输入！", "f"};
+    if (in.d1 < 0) return {"声程差δ不能为负数，请重新输入！", "d1"};
+    if (in.d2 < 0) return {"声程差δ不能为负数，请重新输入！", "d2"};
+    if (in.d3 < 0) return {"声程差δ不能为负数，请重新输入！", "d3"};
+    return {};
+}
+
+const Refusal kWallArea = {"外墙面积F必须大于0，请重新输入！", "F"};
+
 }  // namespace
 
 Table greenTable() { return {"", {"距离m", "预测值dB", "叠加后预测值dB"}, {}}; }
@@ -40,11 +55,12 @@ Table greenTable() { return {"", {"距离m", "预测值dB", "叠加后预测值d
 GreenTable computeGreen(const GreenInput& in)
 {
     GreenTable t;
+    std::optional<int> n;
     if (!(in.l > 0)) t.refusal = {"距离间隔l必须大于0，请重新输入！", "l"};
-    else if (double(in.lmax) / in.l > kMaxTableRows) t.refusal = {kTooManyRows, "l"};
+    else if (!(n = seriesCount(in.lmax, in.l))) t.refusal = {kTooManyRows, "l"};
+    else if (!(in.F > 0)) t.refusal = kWallArea;
     if (t.refusal.refused()) return t;
-    const int n = static_cast<int>(std::trunc(double(in.lmax) / in.l));
-    for (int k = 1; k <= n; ++k) {
+    for (int k = 1; k <= *n; ++k) {
         const double r = double(k) * in.l;
         double Lp = (double(in.Lp1) - in.TL - 11) + 10 * std::log10(in.F / (r * r));
         if (Lp < 0) Lp = 0;
@@ -55,6 +71,7 @@ GreenTable computeGreen(const GreenInput& in)
 
 Distance computeGreenDistance(const GreenInput& in)
 {
+    if (!(in.F > 0)) return {0, kWallArea};
     double need = 0;
     if (!allowedLevel(in.Ltarget, in.Lbg, need)) return {0, {kTargetNotAboveBackground, "Ltarget"}};
     return {static_cast<float>(std::sqrt(in.F / levelEnergy(need + in.TL + 11 - in.Lp1))), {}};
@@ -63,6 +80,7 @@ Distance computeGreenDistance(const GreenInput& in)
 StueberLevel computeStueber(const StueberInput& in)
 {
     if (!(in.r > 0)) return {0, {"到受声点的距离r必须大于0，请重新输入！", "r"}};
+    if (Refusal r = stueberChecks(in); r.refused()) return {0, r};
     const double G = 10 * std::log10(kTwoPi * double(in.r) * in.r);
     double Lp = double(in.LR) - in.dLR - G - barrier(in) + 10 * std::log10(radiatingSurface(in));
     if (Lp < 0) Lp = 0;
@@ -71,6 +89,7 @@ StueberLevel computeStueber(const StueberInput& in)
 
 Distance computeStueberDistance(const StueberInput& in)
 {
+    if (Refusal r = stueberChecks(in); r.refused()) return {0, r};
     double need = 0;
     if (!allowedLevel(in.Ltarget, in.Lbg, need)) return {0, {kTargetNotAboveBackground, "Ltarget"}};
     const double X = double(in.LR) - in.dLR - need - barrier(in) + 10 * std::log10(radiatingSurface(in));
@@ -81,6 +100,8 @@ Lp1Result computeLp1(const Lp1Input& in)
 {
     if (!(in.alpha > 0 && in.alpha < 1)) return {0, {"壁面吸声系数a必须大于0且小于1，请重新输入！", "alpha"}};
     if (!(in.r > 0)) return {0, {"Lp1预测点离声源距离r必须大于0，请重新输入！", "r"}};
+    if (!(in.S > 0)) return {0, {"房间内壁面积S必须大于0，请重新输入！", "S"}};
+    if (in.Q < 0) return {0, {"室内空间指向因子Q不能为负数，请重新输入！", "Q"}};
     const double R = double(in.S) * in.alpha / (1 - in.alpha);  // room constant
     return {static_cast<float>(in.Lw + 10 * std::log10(in.Q / (kFourPi * double(in.r) * in.r) + 4 / R)), {}};
 }

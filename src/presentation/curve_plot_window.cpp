@@ -8,6 +8,7 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "common/number_format.h"
@@ -29,7 +30,9 @@ float curveYTop(float yMax)
 int curveLastIndex(float xMax, int step)
 {
     if (step <= 0 || !(xMax >= 0)) return -1;
-    return static_cast<int>(std::trunc(double(xMax) / step));
+    // Checked in double before the conversion (x max up to 3.4e38 over a step of 1).
+    const double last = std::trunc(double(xMax) / step);
+    return last >= double(INT_MAX) ? INT_MAX : static_cast<int>(last);
 }
 
 Curve concentrationCurve(const CurvePlot& plot)

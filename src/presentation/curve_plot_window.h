@@ -25,7 +25,8 @@ struct CurvePlot {
 // "%f" text points to (0.001234 → 0.005, 12.5 → 12.50004).
 float curveYTop(float yMax);
 
-// The index of the last point: trunc(x max / step); −1 where no point can be drawn.
+// The index of the last point: trunc(x max / step), at most the largest int (the plot's
+// values bound it further); −1 where no point can be drawn.
 int curveLastIndex(float xMax, int step);
 
 // The concentration curve of a plot, with the chart options of the plot window.

@@ -245,6 +245,43 @@ const FormPage::Shown& FormPage::shown(const void* address) const
     return it->second;
 }
 
+QWidget* FormPage::shownWidget(const void* address) const
+{
+    const auto it = shown_.find(address);
+    return it == shown_.end() ? nullptr : it->second.field;
+}
+
+QButtonGroup* FormPage::shownGroup(const void* address) const
+{
+    const auto it = shown_.find(address);
+    return it == shown_.end() ? nullptr : it->second.group;
+}
+
+std::string FormPage::shownText(const void* address) const
+{
+    const auto it = shown_.find(address);
+    if (it == shown_.end()) return {};
+    const Shown& f = it->second;
+    if (f.group) return std::to_string(f.group->checkedId());
+    if (auto* box = qobject_cast<QCheckBox*>(f.field)) return box->isChecked() ? "1" : "0";
+    if (auto* edit = qobject_cast<QLineEdit*>(f.field)) return edit->text().toStdString();
+    return {};
+}
+
+void FormPage::showText(const void* address, const std::string& text)
+{
+    const auto it = shown_.find(address);
+    if (it == shown_.end()) return;
+    const Shown& f = it->second;
+    if (f.group) {
+        if (auto* b = f.group->button(std::atoi(text.c_str()))) b->setChecked(true);
+    } else if (auto* box = qobject_cast<QCheckBox*>(f.field)) {
+        box->setChecked(text == "1");
+    } else if (auto* edit = qobject_cast<QLineEdit*>(f.field)) {
+        edit->setText(QString::fromStdString(text));
+    }
+}
+
 void FormPage::wrongKind(const Shown& f, const char* kind)
 {
     qFatal("the field %s is not %s", f.key.c_str(), kind);

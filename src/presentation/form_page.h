@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <optional>
 
 #include "common/calculator.h"
 #include "presentation/field_binder.h"
@@ -184,6 +185,17 @@ private:
     static void setShownEnabled(const Shown& f, bool enabled);
     static void setShownVisible(const Shown& f, bool visible);
 
+protected:
+    // A field's widgets by the address of its member, or null where the page does not show
+    // it; its text as a field of its kind reads it ("1" for a checked box, the index of the
+    // checked radio button), and showing a text in it.
+    QWidget* shownWidget(const void* address) const;
+    QButtonGroup* shownGroup(const void* address) const;
+    std::string shownText(const void* address) const;
+    void showText(const void* address, const std::string& text);
+
+private:
+
     FieldBinder binder_;
     QGroupBox* group_;
     QGridLayout* grid_;
@@ -240,22 +252,39 @@ public:
         if (options.resultFields && options.outputsAfter.empty()) addOutputs();
         if (!options.computeText.isEmpty()) addButton(options.computeText, [this] { compute(); });
         if (!options.helpTopic.isEmpty()) addHelpButton(options.helpTopic);
+        if (def_.choiceRule) followChoiceRules();
         binder().write();
     }
 
-    // The compute cycle; false when a check refused the inputs.
+    // The compute cycle; false when a check refused the inputs (the model's checks or the
+    // framework's: see evaluate in common/calculator.h).
     bool compute()
     {
         binder().read();  // a text that is not a number leaves the previous value in use
-        Out out = def_.compute(input_);
-        if (const Refusal* refusal = refusalOf(out)) {
-            refuse(*refusal);
+        Evaluation<Out> e = evaluate(def_, input_);
+        if (e.refusal.refused()) {
+            refuse(e.refusal);
             return false;
         }
-        result_ = std::move(out);
+        result_ = std::move(e.out);
         binder().write();
-        if (onComputed) onComputed(makeReport(def_, result_));
+        if (onComputed) onComputed(e.report);
         return true;
+    }
+
+    // A second action of the page (another calculator on the same inputs, "显示计算结果",
+    // "计算噪声达标所需距离"): read the fields, evaluate as the compute button does, show a
+    // refusal and return nothing, or return the evaluation.
+    template <class Out2>
+    std::optional<Evaluation<Out2>> evaluateAction(const CalculatorDef<In, Out2>& def)
+    {
+        binder().read();
+        Evaluation<Out2> e = evaluate(def, input_);
+        if (e.refusal.refused()) {
+            refuse(e.refusal);
+            return std::nullopt;
+        }
+        return e;
     }
 
     // What the page shows besides its result fields: the result text and tables.
@@ -294,6 +323,36 @@ protected:
     In& record() { return input_; }
 
 private:
+    // Making a choice runs the model's rule for it on the inputs as they stand in the fields,
+    // and shows every input the rule changed.
+    void followChoiceRules()
+    {
+        for (const auto& f : def_.inputs) {
+            if (f.desc.kind != FieldKind::Choice && f.desc.kind != FieldKind::Check) continue;
+            QWidget* w = shownWidget(memberAddress(input_, f));
+            if (!w) continue;
+            const std::string key = f.desc.key;
+            if (auto* box = qobject_cast<QCheckBox*>(w)) {
+                QObject::connect(box, &QAbstractButton::toggled, this, [this, key] { applyChoiceRule(key); });
+            } else if (QButtonGroup* group = shownGroup(memberAddress(input_, f))) {
+                QObject::connect(group, &QButtonGroup::idToggled, this, [this, key](int, bool on) {
+                    if (on) applyChoiceRule(key);
+                });
+            }
+        }
+    }
+    void applyChoiceRule(const std::string& key)
+    {
+        In shownNow = input_;
+        for (const auto& f : def_.inputs) assignText(shownNow, f, shownText(memberAddress(input_, f)));
+        In ruled = shownNow;
+        def_.choiceRule(ruled, key);
+        for (const auto& f : def_.inputs) {
+            const std::string text = displayText(ruled, f);
+            if (f.desc.key != key && text != displayText(shownNow, f)) showText(memberAddress(input_, f), text);
+        }
+    }
+
     const CalculatorDef<In, Out>& def_;
     In input_{};
     Out result_{};

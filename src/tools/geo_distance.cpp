@@ -33,6 +33,10 @@ const CalculatorDef<GeoDistanceInput, GeoDistanceResult>& geoDistanceCalculator(
          field("lat2", "北纬[度]", &In::lat2, "第二点：")},
         {field("d", "两点间距离[m]", &GeoDistanceResult::d)},
         &computeGeoDistance,
+        nullptr,
+        // Two (nearly) equal points whose cosine rounding puts above 1: arccos has no value
+        // and the field shows the not-a-number text, as it always has.
+        [](const In&, const GeoDistanceResult& r) { return std::isnan(r.d); },
     };
     return def;
 }

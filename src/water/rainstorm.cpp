@@ -375,7 +375,12 @@ RainstormResult computeRainstorm(const RainstormInput& in)
     RainstormResult r;
     const RainstormEntry* entry = rainstormEntry(in.province, in.city);
     if (!entry) {
-        r.refusal = {"所选省份中没有城市“" + in.city + "”，请重新选择！", "city"};
+        r.refusal = {"所选省份中没有城市“" + validUtf8(in.city) + "”，请重新选择！", "city"};
+        return r;
+    }
+    // The formulas divide by a power of (t + b): a duration must be positive.
+    if (!(in.t > 0)) {
+        r.refusal = {"降雨历时t必须大于0，请重新输入！", "t"};
         return r;
     }
     r.q = static_cast<float>(parsedFormula(*entry).q(in.P, in.t));
@@ -406,6 +411,9 @@ const CalculatorDef<RainstormInput, RainstormResult>& rainstormCalculator()
             {field("q", "暴雨强度q [升/秒·公顷]", &RainstormResult::q), field("Q", "雨水流量Q [升/秒]", &RainstormResult::Q)},
             &computeRainstorm,
             [](const RainstormResult& r, Report& report) { report.text = rainstormText(r); },
+            // lg P of a return period P ≤ 0 (and P ≤ 0.121 where the formula takes
+            // lg(P − 0.121)): q has no finite value and is shown as it comes.
+            [](const In&, const RainstormResult& r) { return !std::isfinite(r.q); },
         };
     }();
     return def;

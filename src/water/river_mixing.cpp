@@ -57,17 +57,17 @@ Refusal physicalChecks(float u, float My, float H, const char* uLabel)
     return {};
 }
 
-Refusal gridChecks(float xmax, float xc, float ymin, float ymax, float yc)
+// A negative decay coefficient would make the pollutant grow without bound downstream.
+Refusal decayCheck(int model, float K1)
 {
-    if (!(xc > 0)) return {"距离间隔xc必须大于0，请重新输入！", "xc"};
-    if (!(yc > 0)) return {"距离间隔yc必须大于0，请重新输入！", "yc"};
-    const double cells = (std::floor(double(xmax) / xc) + 1) * (std::floor((double(ymax) - ymin) / yc) + 1);
-    if (!(cells <= kMaxGridCells)) return {"网格点数过多（超过400万），请增大距离间隔后重新输入！", "xc"};
+    if (model == 1 && K1 < 0) return {"降解系数K1不能为负数，请重新输入！", "K1"};
     return {};
 }
 
+const Refusal kConcentrationOutOfRange = {"预测点污染物浓度C超出数值范围，请重新输入！", ""};
+
 template <class In, class At>
-MixingGrid fillGrid(MixingKind kind, In in, At at)
+MixingGrid fillGrid(MixingKind kind, const In& in, const GridShape& shape, At at)
 {
     MixingGrid g;
     g.kind = kind;
@@ -75,14 +75,29 @@ MixingGrid fillGrid(MixingKind kind, In in, At at)
     g.xmax = in.xmax;
     g.ymin = in.ymin;
     g.ymax = in.ymax;
-    for (int j = 1; j <= double(in.xmax) / in.xc; ++j) g.xs.push_back(static_cast<float>(double(j) * in.xc));
-    for (int i = 0; i <= (double(in.ymax) - in.ymin) / in.yc; ++i)
-        g.ys.push_back(static_cast<float>(in.ymin + double(i) * in.yc));
+    g.xs.reserve(std::size_t(shape.columns));
+    g.ys.reserve(std::size_t(shape.rows));
+    for (int j = 1; j <= shape.columns; ++j) g.xs.push_back(static_cast<float>(double(j) * in.xc));
+    for (int i = 0; i < shape.rows; ++i) g.ys.push_back(static_cast<float>(in.ymin + double(i) * in.yc));
     g.c.resize(g.xs.size() * g.ys.size());
     std::size_t k = 0;
     for (float y : g.ys)
-        for (float x : g.xs) g.c[k++] = static_cast<float>(at(in, x, y));
+        for (float x : g.xs) {
+            const double c = at(in, x, y);
+            if (!fitsSingle(c)) {
+                MixingGrid refused;
+                refused.refusal = kConcentrationOutOfRange;
+                return refused;
+            }
+            g.c[k++] = static_cast<float>(c);
+        }
     return g;
+}
+
+PointResult pointResult(double c)
+{
+    if (!fitsSingle(c)) return {0, kConcentrationOutOfRange};
+    return {static_cast<float>(c), {}};
 }
 
 }  // namespace
@@ -94,7 +109,8 @@ PointResult computeMixing2dPoint(const Mixing2dInput& in)
     if (in.a > in.B || in.a < 0) return {0, {"a必须小于等于B且大于等于0，请重新输入！", "a"}};
     if (!(in.x > 0)) return {0, {"离排放口流线距离x必须大于0，请重新输入！", "x"}};
     if (Refusal r = physicalChecks(in.u, in.My, in.H, "河流断面平均流速u"); r.refused()) return {0, r};
-    return {static_cast<float>(mixing2dAt(in, in.x, in.y)), {}};
+    if (Refusal r = decayCheck(in.model, in.K1); r.refused()) return {0, r};
+    return pointResult(mixing2dAt(in, in.x, in.y));
 }
 
 PointResult computeCumFlowPoint(const CumFlowInput& in)
@@ -103,12 +119,28 @@ PointResult computeCumFlowPoint(const CumFlowInput& in)
     if (in.a < 0) return {0, {"a必须大于等于0，请重新输入！", "a"}};
     if (!(in.x > 0)) return {0, {"离排放口流线距离x必须大于0，请重新输入！", "x"}};
     if (Refusal r = physicalChecks(in.u, in.My, in.H, "河水流速u"); r.refused()) return {0, r};
-    return {static_cast<float>(cumFlowAt(in, in.x, in.y)), {}};
+    if (Refusal r = decayCheck(in.model, in.K1); r.refused()) return {0, r};
+    return pointResult(cumFlowAt(in, in.x, in.y));
 }
 
 void orderLateralRange(float& ymin, float& ymax)
 {
     if (ymin > ymax) std::swap(ymin, ymax);
+}
+
+Refusal mixingGridShape(float xmax, float xc, float ymin, float ymax, float yc, GridShape& shape)
+{
+    if (!(xc > 0)) return {"距离间隔xc必须大于0，请重新输入！", "xc"};
+    if (!(yc > 0)) return {"距离间隔yc必须大于0，请重新输入！", "yc"};
+    // Counted in double from the real columns (x = xc, 2·xc, …; never 0) and rows, before
+    // anything is converted or allocated.
+    const double columns = std::floor(double(xmax) / xc);
+    const double rows = std::floor((double(ymax) - ymin) / yc) + 1;
+    if (!(columns >= 1)) return {"离排放口流线最远距离xmax必须大于等于距离间隔xc，请重新输入！", "xmax"};
+    if (!(rows >= 1)) return {"y的范围不正确，请重新输入！", "ymax"};
+    if (!(columns * rows <= kMaxGridCells)) return {"网格点数过多（超过400万），请增大距离间隔后重新输入！", "xc"};
+    shape = {static_cast<int>(columns), static_cast<int>(rows)};
+    return {};
 }
 
 MixingGrid computeMixing2dGrid(const Mixing2dInput& input)
@@ -123,9 +155,12 @@ MixingGrid computeMixing2dGrid(const Mixing2dInput& input)
     else if (in.a + in.ymin > in.B) r = {"a+y必须小于等于B，请重新输入！", "ymin"};
     else if (in.ymax > in.B) r = {"y必须小于等于B，请重新输入！", "ymax"};
     else r = physicalChecks(in.u, in.My, in.H, "河流断面平均流速u");
-    if (!r.refused()) r = gridChecks(in.xmax, in.xc, in.ymin, in.ymax, in.yc);
+    if (!r.refused()) r = decayCheck(in.model, in.K1);
+    GridShape shape;
+    if (!r.refused()) r = mixingGridShape(in.xmax, in.xc, in.ymin, in.ymax, in.yc, shape);
     if (r.refused()) return refused;
-    return fillGrid(MixingKind::TwoDimensional, in, [](const Mixing2dInput& i, double x, double y) { return mixing2dAt(i, x, y); });
+    return fillGrid(MixingKind::TwoDimensional, in, shape,
+                    [](const Mixing2dInput& i, double x, double y) { return mixing2dAt(i, x, y); });
 }
 
 MixingGrid computeCumFlowGrid(const CumFlowInput& input)
@@ -137,9 +172,12 @@ MixingGrid computeCumFlowGrid(const CumFlowInput& input)
     if (in.a < 0) r = {"a必须大于等于0，请重新输入！", "a"};
     else if (in.a + in.ymin < 0) r = {"a+y必须大于等于0，请重新输入！", "ymin"};
     else r = physicalChecks(in.u, in.My, in.H, "河水流速u");
-    if (!r.refused()) r = gridChecks(in.xmax, in.xc, in.ymin, in.ymax, in.yc);
+    if (!r.refused()) r = decayCheck(in.model, in.K1);
+    GridShape shape;
+    if (!r.refused()) r = mixingGridShape(in.xmax, in.xc, in.ymin, in.ymax, in.yc, shape);
     if (r.refused()) return refused;
-    return fillGrid(MixingKind::CumulativeFlow, in, [](const CumFlowInput& i, double x, double y) { return cumFlowAt(i, x, y); });
+    return fillGrid(MixingKind::CumulativeFlow, in, shape,
+                    [](const CumFlowInput& i, double x, double y) { return cumFlowAt(i, x, y); });
 }
 
 namespace {
@@ -171,17 +209,22 @@ Table mixingTable(const MixingGrid& g)
 FrResult computeFr(const FrInput& in)
 {
     FrResult r;
+    std::optional<int> n;
     if (!(in.Qp > 0)) r.refusal = {"废水排放量Qp必须大于0，请重新输入！", "Qp"};
     else if (!(in.u > 0)) r.refusal = {"河水流速u必须大于0，请重新输入！", "u"};
     else if (!(in.R > 0)) r.refusal = {"水力半径R必须大于0，请重新输入！", "R"};
+    else if (in.Qh < 0) r.refusal = {"河水流量Qh不能为负数，请重新输入！", "Qh"};
+    else if (in.H < 0) r.refusal = {"平均水深H不能为负数，请重新输入！", "H"};
+    else if (in.n < 0) r.refusal = {"河床糙率n不能为负数，请重新输入！", "n"};
+    else if (in.eps < 0) r.refusal = {"排放口系数ε不能为负数，请重新输入！", "eps"};
+    else if (Refusal d = decayCheck(in.model, in.K1); d.refused()) r.refusal = d;
     else if (!(in.xc > 0)) r.refusal = {"距离间隔xc必须大于0，请重新输入！", "xc"};
-    else if (double(in.xmax) / in.xc > kMaxTableRows) r.refusal = {kTooManyRows, "xc"};
+    else if (!(n = seriesCount(in.xmax, in.xc))) r.refusal = {kTooManyRows, "xc"};
     if (r.refusal.refused()) return r;
 
     const double alpha =
         0.604 * in.eps * std::pow(double(in.H) * in.n * in.u / (std::pow(double(in.R), 1.0 / 6.0) * in.Qp), 1.0 / 3.0);
-    const int n = static_cast<int>(std::trunc(double(in.xmax) / in.xc));
-    for (int k = 1; k <= n; ++k) {
+    for (int k = 1; k <= *n; ++k) {
         const double x = double(k) * in.xc;
         const double e = std::exp(-alpha * std::pow(x, 1.0 / 3.0));
         const double eta = ((1 - e) / (double(in.Qh) * e / in.Qp + 1) * in.Qh + in.Qp) / in.Qp;

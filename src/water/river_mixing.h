@@ -57,6 +57,15 @@ struct MixingGrid {
 // The grid actions first put the lateral range in order (ymin ≤ ymax), as the page does
 // with its own fields.
 void orderLateralRange(float& ymin, float& ymax);
+
+// How many receptor columns (x = xc … trunc(xmax/xc)·xc) and rows (y = ymin … in steps of
+// yc up to ymax) a grid has, counted before anything is allocated: a refusal for steps that
+// are not positive, a grid without columns, or more than kMaxGridCells cells (exactly
+// kMaxGridCells is allowed).
+struct GridShape {
+    int columns = 0, rows = 0;
+};
+Refusal mixingGridShape(float xmax, float xc, float ymin, float ymax, float yc, GridShape& shape);
 MixingGrid computeMixing2dGrid(const Mixing2dInput& in);
 MixingGrid computeCumFlowGrid(const CumFlowInput& in);
 

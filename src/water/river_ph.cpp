@@ -34,11 +34,16 @@ PhResult computePh(const PhInput& in)
     const double load = double(in.Qp) * in.Cw;
     const double buffer = 10 * double(r.Ka1) * in.pHh * load;
     // A logarithm of a non-positive ratio has no value and is shown as it comes.
-    const double pH = in.kind == 0 ? in.pHh + std::log((M - load) / (buffer + M))
-                                   : in.pHh + std::log((M + load) / (M - buffer));
+    r.logArgument = in.kind == 0 ? (M - load) / (buffer + M) : (M + load) / (M - buffer);
+    const double pH = in.pHh + std::log(r.logArgument);
     r.pH = static_cast<float>(pH);
     r.kind = in.kind;
     return r;
+}
+
+void phChoiceRule(PhInput& in, std::string_view key)
+{
+    if (key == "kind") in.Cw = in.kind == 0 ? kAcidDefault : kAlkaliDefault;
 }
 
 namespace {
@@ -66,6 +71,9 @@ const CalculatorDef<PhInput, PhResult>& phCalculator()
         {field("Ka1", "碳酸一级平衡常数 Ka1", &PhResult::Ka1), field("pH", "完全混合后河流中的pH值 pH", &PhResult::pH)},
         &computePh,
         &presentPh,
+        // The logarithm of a ratio that is not positive: its value is shown as it comes.
+        [](const In&, const PhResult& r) { return !(r.logArgument > 0); },
+        &phChoiceRule,
     };
     return def;
 }

@@ -19,13 +19,15 @@ struct PhInput {
 struct PhResult {
     int kind = 0;  // of the wastewater: 0 acidic, 1 alkaline
     float Ka1 = 0;
-    float pH = 0;
+    float pH = 0;         // not finite where the logarithm's argument is not positive
+    double logArgument = 0;  // the ratio whose natural logarithm is added to pHh
     Refusal refusal;
 };
 
-// The wastewater value a page starts from for each kind.
+// The wastewater value each kind starts from: choosing the kind sets Cw to it.
 constexpr float kAcidDefault = 10;
 constexpr float kAlkaliDefault = 0.5f;
+void phChoiceRule(PhInput& in, std::string_view key);
 
 // Ka1 at 0 … 40 °C, in the program's unit (the table's value · 0.1).
 double carbonicKa1(double T);

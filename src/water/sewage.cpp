@@ -14,6 +14,15 @@ SewageResult computeSewage(const SewageInput& in)
         r.refusal = {"逻辑常识错误，请重新输入", "Nr", "错误"};
         return r;
     }
+    // Water use per head and the discharged share: the yearly water use divides by k.
+    if (in.q1 < 0 || in.q2 < 0) {
+        r.refusal = {"不能是负数，请重新输入", in.q1 < 0 ? "q1" : "q2", "错误"};
+        return r;
+    }
+    if (!(in.k > 0)) {
+        r.refusal = {"排水量所占用水量的百分比必须大于0，请重新输入", "k", "错误"};
+        return r;
+    }
     // Litres to tonnes and the percentage in one factor.
     r.Qd = ((in.N - in.Nr) * in.q1 + in.q2 * in.Nr) * in.k * 1e-5f;
     r.Qy = r.Qd * in.d;

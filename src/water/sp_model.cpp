@@ -19,15 +19,17 @@ SpResult computeSp(const SpInput& in)
     r.D0 = static_cast<float>((double(in.Dp) * in.Qp + double(in.Dh) * in.Qh) / (double(in.Qh) + in.Qp));
     if (in.onlyMixed) return r;
 
+    std::optional<int> n;
     if (!(in.u > 0)) r.refusal = {"河水流速u必须大于0，请重新输入！", "u"};
     else if (!(in.l > 0)) r.refusal = {"距离间隔l必须大于0，请重新输入！", "l"};
+    else if (in.K1 < 0) r.refusal = {"河流耗氧系数K1不能为负数，请重新输入！", "K1"};
+    else if (in.K2 < 0) r.refusal = {"河流复氧系数K2不能为负数，请重新输入！", "K2"};
     else if (in.K2 == in.K1) r.refusal = {"复氧系数K2不能等于耗氧系数K1，请重新输入！", "K2"};
-    else if (double(in.lmax) / in.l > kMaxTableRows) r.refusal = {kTooManyRows, "l"};
+    else if (!(n = seriesCount(in.lmax, in.l))) r.refusal = {kTooManyRows, "l"};
     if (r.refusal.refused()) return r;
 
-    const int n = static_cast<int>(std::trunc(double(in.lmax) / in.l));
     const double K1 = in.K1, K2 = in.K2;
-    for (int k = 1; k <= n; ++k) {
+    for (int k = 1; k <= *n; ++k) {
         const double x = double(k) * in.l;
         const double tau = x / (kSecondsPerDay * in.u);  // travel time, days
         const double C = r.C0 * std::exp(-K1 * tau);

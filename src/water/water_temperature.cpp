@@ -15,11 +15,12 @@ constexpr double kSpecificHeat = 4200;    // J/(kg·K)
 TemperatureResult computeTemperature(const TemperatureInput& in)
 {
     TemperatureResult r;
+    std::optional<int> n;
     if (!(in.Qh + in.Qp > 0)) r.refusal = {"河水流量与废水流量之和必须大于0，请重新输入！", "Qh"};
     else if (!(in.u > 0)) r.refusal = {"河水流速u必须大于0，请重新输入！", "u"};
     else if (!(in.H > 0)) r.refusal = {"河流平均水深H必须大于0，请重新输入！", "H"};
     else if (!(in.xc > 0)) r.refusal = {"距离间隔xc必须大于0，请重新输入！", "xc"};
-    else if (double(in.xmax) / in.xc > kMaxTableRows) r.refusal = {kTooManyRows, "xc"};
+    else if (!(n = seriesCount(in.xmax, in.xc))) r.refusal = {kTooManyRows, "xc"};
     if (r.refusal.refused()) return r;
 
     const double dT = double(in.Ts) - in.Td;
@@ -27,8 +28,7 @@ TemperatureResult computeTemperature(const TemperatureInput& in)
     r.K = 15.7 + (0.515 - 0.00425 * dT + 5.1e-5 * dT * dT) * wind;
     r.T0 = (double(in.Tp) - in.Th) * in.Qp / (double(in.Qp) + in.Qh) + in.Th;
     r.Te = in.Hs / r.K + in.Td;
-    const int n = static_cast<int>(std::trunc(double(in.xmax) / in.xc));
-    for (int k = 1; k <= n; ++k) {
+    for (int k = 1; k <= *n; ++k) {
         const double x = double(k) * in.xc;
         const double T = r.Te + (r.T0 - r.Te) * std::exp(-r.K * x / (double(in.u) * in.H * kWaterDensity * kSpecificHeat));
         r.rows.push_back({k, static_cast<float>(x), static_cast<float>(T)});

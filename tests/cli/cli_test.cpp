@@ -128,6 +128,34 @@ TEST(CliReport, CurvesAsTitledTwoColumnTablesAndJsonArrays)
     EXPECT_EQ(keys, (std::vector<std::string>{"id", "fields", "text", "tables", "curves", "messages"}));
 }
 
+TEST(Cli, BytesThatAreNotUtf8AreABadValueAndEchoedReplaced)
+{
+    // Used to abort in the JSON writer (exit 134): the refusal echoed the bytes.
+    const Outcome r = cli({"run", "water.rainstorm", "city=\xff", "--json"});
+    EXPECT_EQ(r.code, kExitUsage);
+    EXPECT_EQ(r.err, "qelvo-calc: city=\xef\xbf\xbd 不是有效的文字，请重新输入！\n");
+    EXPECT_EQ(r.out, "");
+    // A key or a command of such bytes: the same replacement.
+    EXPECT_EQ(cli({"run", "water.rainstorm", "\xfe=1"}).err, "qelvo-calc: 未知的输入项 \xef\xbf\xbd\n");
+    EXPECT_EQ(cli({"run", "x\xff"}).code, kExitUsage);
+    // Valid texts still echo as typed, in the JSON too.
+    const Outcome city = cli({"run", "water.rainstorm", "city=东京", "--json"});
+    EXPECT_EQ(city.code, kExitRefused);
+    EXPECT_EQ(nlohmann::json::parse(city.out)["messages"][0], "所选省份中没有城市“东京”，请重新选择！");
+}
+
+TEST(Cli, ReportsThatWouldShowNumbersThatAreNotFiniteAreRefused)
+{
+    // The framework's net, under checks a model may lack: exit 2 with the message.
+    const Outcome r = cli({"run", "water.mixing2d", "Qp=1e38"});
+    EXPECT_EQ(r.code, kExitRefused);
+    EXPECT_EQ(r.out, "");
+    // Declared ones are shown in the one spelling: the pH logarithm of a non-positive ratio.
+    const Outcome ph = cli({"run", "water.ph", "Cw=1000"});
+    EXPECT_EQ(ph.code, kExitOk);
+    EXPECT_NE(ph.out.find("pH=nan\n"), std::string::npos);
+}
+
 TEST(CliReport, NoCurvesNoCurvesKey)
 {
     std::ostringstream json;

@@ -89,6 +89,143 @@ TEST(Highway2009, AttenuationsAddAndTheIntersectionAdds)
     }
 }
 
+// Reference cases recomputed independently from the guideline's formulas (double precision,
+// inputs rounded to float): the total, with the background, and the three classes, 0.01 dB.
+TEST(Highway2009, ReferenceCases)
+{
+    const struct {
+        const char* what;
+        void (*set)(Highway2009Input&);
+        const char* expected;
+    } cases[] = {
+        {"defaults", [](Highway2009Input&) {}, "58.67 60.22 | 55.74 53.78 50.87"},
+        // 4.8 − (2·1/20)·(17 + 300/20) = 1.6 dB of ground effect.
+        {"ground at hm 1, 20 m", [](Highway2009Input& i) { i.barrier = 0, i.ground = 1, i.hm = 1; }, "67.07 67.33 | 64.14 62.18 59.27"},
+        {"ground at hm 1, 50 m", [](Highway2009Input& i) { i.barrier = 0, i.ground = 1, i.hm = 1, i.r = 50; },
+         "60.73 61.76 | 57.80 55.84 52.93"},
+        {"cement below 50 km/h", [](Highway2009Input& i) { i.surface = 1, i.VL = 40, i.VS = 30; }, "61.46 62.35 | 58.21 55.78 55.55"},
+        {"Ψ = 180°, flat, 7.5 m", [](Highway2009Input& i) { i.psi = 180, i.beta = 0, i.r = 7.5f; }, "61.52 62.39 | 57.69 56.98 55.22"},
+        {"intersection 70～100 m", [](Highway2009Input& i) { i.barrier = 0, i.air = 0, i.intersection = 1, i.crossing = 2; },
+         "69.73 69.87 | 66.80 64.84 61.93"},
+    };
+    for (const auto& c : cases) {
+        Highway2009Input in;
+        c.set(in);
+        const Highway2009Result r = computeHighway2009(in);
+        ASSERT_FALSE(r.refusal.refused()) << c.what;
+        EXPECT_EQ(cformat("%.2f %.2f | %.2f %.2f %.2f", r.total, r.totalWithBackground, r.Leq[0], r.Leq[1], r.Leq[2]), c.expected)
+            << c.what;
+        EXPECT_EQ(r.withBackground, static_cast<float>(r.totalWithBackground)) << c.what;
+    }
+}
+
+TEST(Highway2009, AClassWithoutTrafficHasNoLevel)
+{
+    // No large vehicles: the total of the others, and the detail text says so instead of −inf.
+    Highway2009Input in;
+    in.NL = 0;
+    const Highway2009Result r = computeHighway2009(in);
+    EXPECT_EQ(cformat("%.2f %.2f", r.total, r.totalWithBackground), "55.57 58.31");
+    EXPECT_NE(highway2009Text(r).find("各车型小时等效声级:\r\n大型车＝无车流，中型车＝53.78[dB]，小型车＝50.87[dB]\r\n"),
+              std::string::npos);
+    EXPECT_NE(highway2009Text(r).find("纵坡修正量△L坡度:\r\n大型车＝4.90[dB]"), std::string::npos);
+    EXPECT_FALSE(evaluate(highway2009Calculator(), in).refusal.refused());
+}
+
+TEST(Highway2009, RefusalsAndTheDeclaredZeroSpeedOrDistance)
+{
+    const struct {
+        void (*set)(Highway2009Input&);
+        const char* message;
+        const char* focus;
+    } cases[] = {
+        {[](Highway2009Input& i) { i.NL = -5; }, "平均小时车流量N不能为负数，请重新输入！", "NL"},
+        {[](Highway2009Input& i) { i.NS = -1; }, "平均小时车流量N不能为负数，请重新输入！", "NS"},
+        {[](Highway2009Input& i) { i.VM = -60; }, "平均车速V不能为负数，请重新输入！", "VM"},
+        {[](Highway2009Input& i) { i.NL = i.NM = i.NS = 0; }, "三种车型的平均小时车流量N不能都为0，请重新输入！", "NL"},
+        {[](Highway2009Input& i) { i.r = -20; }, "预测点距声源距离r不能为负数，请重新输入！", "r"},
+        {[](Highway2009Input& i) { i.psi = 0; }, "预测点到有限长路段两端张角Ψ必须大于0，请重新输入！", "psi"},
+        {[](Highway2009Input& i) { i.psi = -100; }, "预测点到有限长路段两端张角Ψ必须大于0，请重新输入！", "psi"},
+    };
+    for (const auto& c : cases) {
+        Highway2009Input in;
+        c.set(in);
+        const Refusal r = computeHighway2009(in).refusal;
+        EXPECT_EQ(r.message, c.message);
+        EXPECT_EQ(r.focusKey, c.focus);
+    }
+    // A zero speed or distance: the guideline's levels are infinite and are shown as they come.
+    for (void (*zero)(Highway2009Input&) : {+[](Highway2009Input& i) { i.VL = 0; }, +[](Highway2009Input& i) { i.r = 0; }}) {
+        Highway2009Input in;
+        zero(in);
+        const auto e = evaluate(highway2009Calculator(), in);
+        ASSERT_FALSE(e.refusal.refused());
+        EXPECT_EQ(e.report.fields[0].second, "inf");
+        EXPECT_NE(e.report.text.find("总车流小时等效声级Leq=inf[dB]"), std::string::npos);
+    }
+}
+
+TEST(Highway2009, ABarrierRulesTheGroundOutWhateverTheOrder)
+{
+    // The page clears the ground check when the barrier is checked; the model keeps to it, and
+    // qelvo-calc applies the same rule: barrier=1 ground=1 is the barrier alone.
+    const Calculator calc = eraseTypes(highway2009Calculator());
+    const auto shown = [&](const Assignments& values) { return calc.run(values).report.text; };
+    EXPECT_EQ(shown({{"barrier", "1"}, {"ground", "1"}}), shown({{"barrier", "1"}}));
+    EXPECT_EQ(shown({{"ground", "1"}, {"barrier", "1"}}), shown({{"barrier", "1"}}));
+    EXPECT_NE(shown({{"barrier", "0"}, {"ground", "1"}}), shown({{"barrier", "0"}}));
+    Highway2009Input in;
+    in.ground = 1;
+    highway2009Calculator().choiceRule(in, "barrier");
+    EXPECT_EQ(in.ground, 0);
+    in.ground = 1;
+    EXPECT_FALSE(computeHighway2009(in).ground.has_value());
+}
+
+// The infinite barrier's hand-back: 10·lg of the diffraction term for t = 40·f·δ/(3c),
+// c = 331·√(1 + T/273), recomputed independently.
+TEST(Highway2009, InfiniteBarrierReferenceCases)
+{
+    const struct {
+        float delta, f, T;
+        double Abar;
+    } cases[] = {
+        {0, 500, 20, 4.7712}, {0.01f, 500, 20, 5.2653}, {0.02f, 500, 20, 5.6893},
+        {0.1f, 250, 0, 6.7426}, {1, 500, 20, 13.9793}, {2.5f, 2000, 35, 21.7747},
+    };
+    for (const auto& c : cases) {
+        const BarrierResult r = computeInfiniteBarrier({c.delta, c.f, c.T});
+        ASSERT_FALSE(r.refusal.refused());
+        EXPECT_NEAR(r.Abar, c.Abar, 1e-4) << c.delta << " m, " << c.f << " Hz, " << c.T << " °C";
+    }
+    EXPECT_EQ(computeInfiniteBarrier({-0.2f, 500, 20}).refusal.message, "声程差δ不能为负数，请重新输入！");
+    EXPECT_EQ(computeInfiniteBarrier({1, 500, -300}).refusal.message, "大气温度T必须高于-273℃，请重新输入！");
+    EXPECT_EQ(computeInfiniteBarrier({1, 500, -300}).refusal.focusKey, "T");
+}
+
+TEST(Highway2009, EmbankmentReferenceCases)
+{
+    // xe = d1 + h/tan(a); beyond r: refused; the sight line over the edge at r above h2: lit.
+    const struct {
+        EmbankmentInput in;
+        const char* expected;  // "far", "lit" or δ
+    } cases[] = {
+        {{}, "lit"},
+        {{1, 1.2f, 2, 15, 45, 20}, "0.016055"},
+        {{1, 1.2f, 2, 15, 10, 20}, "far"},  // 15 + 2/tan 10° = 26.3 > 20
+        {{2, 1.2f, 5, 10, 45, 30}, "lit"},
+        {{1, 1.2f, 2, 5, 45, 6}, "far"},
+    };
+    for (const auto& c : cases) {
+        const EmbankmentResult r = computeEmbankment(c.in);
+        const std::string got = r.refusal.refused() ? "far" : r.illuminated ? "lit" : cformat("%.6f", double(r.delta));
+        EXPECT_EQ(got, c.expected) << c.in.d1 << " " << c.in.a << " " << c.in.r;
+    }
+    EmbankmentInput zero;
+    zero.d1 = 0;
+    EXPECT_EQ(computeEmbankment(zero).refusal.message, "声源距路边d1必须大于0，请重新输入！");
+}
+
 TEST(Highway2009, BarrierAndEmbankment)
 {
     EXPECT_EQ(cformat("%.2f", computeInfiniteBarrier({}).Abar), "4.77");  // δ = 0: 10·lg 3

@@ -48,5 +48,50 @@ TEST(PathDifference, InfiniteAndFiniteBarriers)
     EXPECT_NEAR(computePathDifference(in).delta1, r.delta1, 1e-5);
 }
 
+// The window's texts for reference geometries, recomputed independently ("%g" of each length).
+TEST(PathDifference, ReferenceTexts)
+{
+    const auto text = [](void (*set)(PathDifferenceInput&)) {
+        PathDifferenceInput in;
+        set(in);
+        return makeReport(pathDifferenceCalculator(), computePathDifference(in)).text;
+    };
+    const std::string finite = "点声源屏障有限长\r\n预测点距屏障中垂线距离m2=";
+    EXPECT_EQ(text([](PathDifferenceInput& i) { i.r = 8.5f; }),
+              finite + "1.87228[m]\r\nSP=8.55862[m]\r\nSO1=4.37723[m],O1P=5.6765[m];声程差δ1=SO1+O1P-SP=1.49511[m]\r\n"
+                       "SO2=3.375[m],O2P=6.67139[m];声程差δ2=SO2+O2P-SP=1.48777[m]\r\n"
+                       "SO3=4.625[m],O3P=5.07786[m];声程差δ3=SO3+O3P-SP=1.14424[m]\r\n");
+    EXPECT_EQ(text([](PathDifferenceInput& i) { i.r = 9, i.L = 20, i.position = 2; }),
+              finite + "5.12311[m]\r\nSP=9.05539[m]\r\nSO1=4.5156[m],O1P=5.96998[m];声程差δ1=SO1+O1P-SP=1.43019[m]\r\n"
+                       "SO2=11.4079[m],O2P=15.9405[m];声程差δ2=SO2+O2P-SP=18.293[m]\r\n"
+                       "SO3=9.49424[m],O3P=7.01247[m];声程差δ3=SO3+O3P-SP=7.45133[m]\r\n");
+    EXPECT_EQ(text([](PathDifferenceInput& i) { i.r = 8.2f, i.L = 30, i.m1 = 2, i.position = 1; }),
+              finite + "0.200001[m]\r\nSP=8.26075[m]\r\nSO1=4.296[m],O1P=5.50142[m];声程差δ1=SO1+O1P-SP=1.53667[m]\r\n"
+                       "SO2=17.2667[m],O2P=16.0135[m];声程差δ2=SO2+O2P-SP=25.0195[m]\r\n"
+                       "SO3=13.3469[m],O3P=15.6343[m];声程差δ3=SO3+O3P-SP=20.7205[m]\r\n");
+    EXPECT_EQ(text([](PathDifferenceInput& i) { i.mode = 1; }),
+              "点声源屏障无限长\r\n声源与测点在屏障上的投影距离m=18.3303[m]\r\nSP=20.025[m]\r\n"
+              "SO1=8.07775[m],O1P=12.659[m];声程差δ1=SO1+O1P-SP=0.711752[m]");
+    EXPECT_EQ(text([](PathDifferenceInput& i) { i.mode = 1, i.r = 12, i.H = 6, i.h2 = 1.5f; }),
+              "点声源屏障无限长\r\n声源与测点在屏障上的投影距离m=8.94427[m]\r\nSP=12.0104[m]\r\n"
+              "SO1=6.72681[m],O1P=8.74643[m];声程差δ1=SO1+O1P-SP=3.46283[m]");
+}
+
+TEST(PathDifference, DistancesToTheBarrierMustBeReal)
+{
+    // d1 = −1000 used to give −nan everywhere in the text.
+    PathDifferenceInput in;
+    in.d1 = -1000;
+    EXPECT_EQ(computePathDifference(in).refusal.message, "声源距屏d1必须大于0，请重新输入！");
+    EXPECT_EQ(computePathDifference(in).refusal.focusKey, "d1");
+    in.d1 = 0;
+    EXPECT_EQ(computePathDifference(in).refusal.focusKey, "d1");
+    in = {};
+    in.d2 = -1;
+    EXPECT_EQ(computePathDifference(in).refusal.message, "测点距屏d2不能为负数，请重新输入！");
+    in.d2 = 0;
+    EXPECT_FALSE(computePathDifference(in).refusal.refused());
+}
+
 }  // namespace
 }  // namespace qelvo::noise

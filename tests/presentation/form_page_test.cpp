@@ -49,6 +49,30 @@ const CalculatorDef<Probe, ProbeResult>& probe()
 
 using ProbePage = ModelPage<Probe, ProbeResult>;
 
+// The probe with a choice rule (choosing 甲 sets b to 7, checking 开关 clears a when it is 9)
+// and a result that is not finite for b = 0 (1/b).
+struct Ratio {
+    float r = 0;
+    Refusal refusal;
+};
+const CalculatorDef<Probe, Ratio>& ratioProbe()
+{
+    static const CalculatorDef<Probe, Ratio> def{
+        "test.ratio",
+        "比值",
+        probe().inputs,
+        {field("r", "比", &Ratio::r)},
+        [](const Probe& p) { return Ratio{static_cast<float>(1 / p.b), {}}; },
+        nullptr,
+        nullptr,
+        [](Probe& p, std::string_view key) {
+            if (key == "mode" && p.mode == 0) p.b = 7;
+            if (key == "on" && p.on && p.a == 9) p.a = 0;
+        },
+    };
+    return def;
+}
+
 TEST(ModelPage, FieldsByMemberPointer)
 {
     ProbePage page(probe(), {QStringLiteral("探针")});
@@ -61,6 +85,39 @@ TEST(ModelPage, FieldsByMemberPointer)
     EXPECT_EQ(page.label(&Probe::on), nullptr);  // a check box carries its own text
     // The widget of a choice is its whole line of buttons.
     EXPECT_EQ(page.widgetOf(&Probe::mode), page.choiceGroup(&Probe::mode)->button(0)->parentWidget());
+}
+
+TEST(ModelPage, AResultThatIsNotFiniteIsRefusedAndNothingIsShown)
+{
+    testing::RecordMessages messages;
+    ModelPage<Probe, Ratio> page(ratioProbe(), {QStringLiteral("比值")});
+    ASSERT_TRUE(page.compute());
+    EXPECT_EQ(page.lineEdit(&Ratio::r)->text(), "10");
+    bool shown = false;
+    page.onComputed = [&](const Report&) { shown = true; };
+    page.lineEdit(&Probe::b)->setText("0");
+    EXPECT_FALSE(page.compute());
+    EXPECT_EQ(messages.texts(), QStringList{QString::fromUtf8(kNotFinite)});
+    EXPECT_EQ(page.lineEdit(&Ratio::r)->text(), "10");  // the last result stays
+    EXPECT_FALSE(shown);
+}
+
+TEST(ModelPage, ChoicesRunTheModelsRuleOnTheFieldsAsTheyStand)
+{
+    ModelPage<Probe, Ratio> page(ratioProbe(), {QStringLiteral("比值")});
+    page.lineEdit(&Probe::b)->setText("3");  // typed, not yet read
+    page.choiceGroup(&Probe::mode)->button(0)->click();
+    EXPECT_EQ(page.lineEdit(&Probe::b)->text(), "7");
+    page.lineEdit(&Probe::b)->setText("3");
+    page.choiceGroup(&Probe::mode)->button(1)->click();  // no rule for 乙: the typed text stays
+    EXPECT_EQ(page.lineEdit(&Probe::b)->text(), "3");
+    page.lineEdit(&Probe::a)->setText("abc");  // a text that is not a number is left alone
+    page.choiceGroup(&Probe::mode)->button(0)->click();
+    EXPECT_EQ(page.lineEdit(&Probe::a)->text(), "abc");
+    EXPECT_EQ(page.lineEdit(&Probe::b)->text(), "7");
+    page.lineEdit(&Probe::a)->setText("9");
+    page.checkBox(&Probe::on)->setChecked(true);
+    EXPECT_EQ(page.lineEdit(&Probe::a)->text(), "0");
 }
 
 TEST(ModelPage, SetValueShowsTheValueAndTheNextReadTakesIt)

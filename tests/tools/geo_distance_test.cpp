@@ -36,6 +36,17 @@ TEST(GeoDistance, EqualPointsGiveRoundingNoiseOrNotANumber)
     }
 }
 
+TEST(GeoDistance, TheNotANumberIsTheDeclaredDisplay)
+{
+    // The page has always shown the not-a-number text there; it is the one spelling.
+    GeoDistanceInput same{0.1, 0.1, 0.1, 0.1};
+    for (double lat = 0.1; lat < 90 && !std::isnan(computeGeoDistance(same).d); lat += 0.7) same.lat1 = same.lat2 = lat;
+    ASSERT_TRUE(std::isnan(computeGeoDistance(same).d));
+    const auto e = evaluate(geoDistanceCalculator(), same);
+    ASSERT_FALSE(e.refusal.refused());
+    EXPECT_EQ(e.report.fields.at(0).second, "nan");
+}
+
 TEST(GeoDistance, DegreeFactorIsTheToolsOwn)
 {
     // The factor 0.017453292519943334 differs from pi/180 in the 15th digit; the default

@@ -56,6 +56,25 @@ TEST(Rainstorm, ReferenceCases)
     EXPECT_TRUE(q(1, "北京市", 2, 15).refusal.refused());
 }
 
+TEST(Rainstorm, DurationMustBePositiveAReturnPeriodIsShownAsItComes)
+{
+    RainstormInput in;
+    in.t = 0;  // used to print inf
+    EXPECT_EQ(computeRainstorm(in).refusal.message, "降雨历时t必须大于0，请重新输入！");
+    EXPECT_EQ(computeRainstorm(in).refusal.focusKey, "t");
+    // lg P of P = 0: the handbook's formula has no value and the page shows it as it comes.
+    in = {};
+    in.P = 0;
+    const auto e = evaluate(rainstormCalculator(), in);
+    ASSERT_FALSE(e.refusal.refused());
+    EXPECT_EQ(e.report.text, "暴雨强度q=-inf升/秒·公顷\n雨水流量Q=-inf升/秒，即-inf立方米/小时");
+    // Overflow of an otherwise finite q is no such case: refused.
+    in = {};
+    in.S = 3e38f;
+    in.psi = 3e38f;
+    EXPECT_EQ(evaluate(rainstormCalculator(), in).refusal.message, kNotFinite);
+}
+
 TEST(Rainstorm, DisplayTexts)
 {
     const auto& table = rainstormTable();

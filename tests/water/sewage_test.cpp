@@ -41,5 +41,27 @@ TEST(Sewage, Checks)
     EXPECT_EQ(computeSewage(in).refusal.focusKey, "N");
 }
 
+TEST(Sewage, RefusesNoDischargeShareAndNegativeWaterUse)
+{
+    // k = 0 made the yearly water use Qy·100/k a nan.
+    SewageInput in;
+    in.N = 10;
+    in.k = 0;
+    Refusal r = computeSewage(in).refusal;
+    EXPECT_EQ(r.message, "排水量所占用水量的百分比必须大于0，请重新输入");
+    EXPECT_EQ(r.caption, "错误");
+    EXPECT_EQ(r.focusKey, "k");
+    in.k = 80;
+    in.q1 = -50;
+    r = computeSewage(in).refusal;
+    EXPECT_EQ(r.message, "不能是负数，请重新输入");
+    EXPECT_EQ(r.focusKey, "q1");
+    in.q1 = 50;
+    in.q2 = -1;
+    EXPECT_EQ(computeSewage(in).refusal.focusKey, "q2");
+    in.q2 = 0;
+    EXPECT_FALSE(computeSewage(in).refusal.refused());
+}
+
 }  // namespace
 }  // namespace qelvo::water

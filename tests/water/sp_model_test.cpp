@@ -5,22 +5,60 @@
 
 #include <cmath>
 
+#include "common/number_format.h"
+
 namespace qelvo::water {
 namespace {
 
-TEST(SpModel, DefaultsGiveThirtyRows)
+// Reference cases recomputed independently (double precision, inputs rounded to float):
+// C0 and D0 ("%g"), the number of rows, and the first and last rows as the table shows them.
+TEST(SpModel, ReferenceCases)
 {
-    const SpResult r = computeSp({});
-    ASSERT_FALSE(r.refusal.refused());
-    EXPECT_FLOAT_EQ(r.C0, (100.0f * 2 + 0.5f * 20) / 22);
-    EXPECT_FLOAT_EQ(r.D0, (4.1f * 2 + 1.4f * 20) / 22);
-    ASSERT_EQ(r.rows.size(), 30u);
-    EXPECT_EQ(r.rows.front().x, 100.0f);
-    EXPECT_EQ(r.rows.back().x, 3000.0f);
-    const double tau = 3000 / 86400.0;
-    EXPECT_NEAR(r.rows.back().C, r.C0 * std::exp(-tau), 1e-5);
-    EXPECT_NEAR(r.rows.back().D,
-                1.0 * r.C0 * (std::exp(-tau) - std::exp(-1.5 * tau)) / 0.5 + r.D0 * std::exp(-1.5 * tau), 1e-5);
+    const struct {
+        const char* what;
+        void (*set)(SpInput&);
+        std::size_t rows;
+        const char* expected;
+    } cases[] = {
+        {"defaults", [](SpInput&) {}, 30, "9.54545 1.64545 | 1 100 9.5344 1.6536 | 30 3000 9.2197 1.8793"},
+        {"slow river, far", [](SpInput& i) { i.u = 0.1f, i.K1 = 0.3f, i.K2 = 0.8f, i.lmax = 50000, i.l = 10000; }, 5,
+         "9.54545 1.64545 | 1 10000 6.7453 2.4301 | 5 50000 1.6820 0.9693"},
+        // K2 < K1: the deficit rises first, then falls.
+        {"K2 below K1", [](SpInput& i) { i.K1 = 2, i.K2 = 0.5f, i.u = 0.05f, i.lmax = 20000, i.l = 5000; }, 4,
+         "9.54545 1.64545 | 1 5000 0.9429 6.8004 | 4 20000 0.0009 1.4186"},
+    };
+    for (const auto& c : cases) {
+        SpInput in;
+        c.set(in);
+        const SpResult r = computeSp(in);
+        ASSERT_EQ(r.rows.size(), c.rows) << c.what;
+        const auto row = [&](const SpRow& w) {
+            return cformat("%d %g %.4f %.4f", w.k, double(w.x), double(w.C), double(w.D));
+        };
+        EXPECT_EQ(cformat("%g %g | ", double(r.C0), double(r.D0)) + row(r.rows.front()) + " | " + row(r.rows.back()), c.expected)
+            << c.what;
+    }
+}
+
+TEST(SpModel, RefusesNegativeRatesAndKeepsHugeRangesEmpty)
+{
+    SpInput in;
+    in.K1 = -1e38f;  // used to print inf and −inf
+    EXPECT_EQ(computeSp(in).refusal.message, "河流耗氧系数K1不能为负数，请重新输入！");
+    EXPECT_EQ(computeSp(in).refusal.focusKey, "K1");
+    in = {};
+    in.K2 = -0.5f;
+    EXPECT_EQ(computeSp(in).refusal.message, "河流复氧系数K2不能为负数，请重新输入！");
+    in = {};
+    in.lmax = -3e38f;  // −3e68 rows: none, and no undefined conversion
+    in.l = 1e-30f;
+    EXPECT_FALSE(computeSp(in).refusal.refused());
+    EXPECT_TRUE(computeSp(in).rows.empty());
+    in.lmax = 3e38f;
+    EXPECT_EQ(computeSp(in).refusal.message, kTooManyRows);
+    in = {};
+    in.K1 = 0;  // no decay at all: the concentration stays C0
+    EXPECT_EQ(cformat("%.4f", double(computeSp(in).rows.back().C)), "9.5455");
 }
 
 TEST(SpModel, MixedOnlyAndRefusals)

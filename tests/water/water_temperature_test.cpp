@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/number_format.h"
+
 namespace qelvo::water {
 namespace {
 
@@ -21,6 +23,38 @@ TEST(WaterTemperature, DefaultsFallFromTheMixedTowardsTheEquilibrium)
     TemperatureInput bad;
     bad.xc = 0;
     EXPECT_EQ(computeTemperature(bad).refusal.focusKey, "xc");
+}
+
+// Reference cases recomputed independently: K, T0, Te ("%g"), then the first and last rows.
+TEST(WaterTemperature, ReferenceCases)
+{
+    const struct {
+        const char* what;
+        void (*set)(TemperatureInput&);
+        std::size_t rows;
+        const char* expected;
+    } cases[] = {
+        {"defaults", [](TemperatureInput&) {}, 40, "48.7112 18.1818 1.53079 | 1 50 18.1722 | 40 2000 17.8"},
+        {"warm, slow, sunny",
+         [](TemperatureInput& i) { i.Qh = 5, i.Qp = 2, i.H = 0.5f, i.u = 0.2f, i.Th = 18, i.Ts = 30, i.Tp = 45, i.Td = 20, i.Wz = 4, i.Hs = 200, i.xmax = 10000, i.xc = 2500; },
+         4, "54.4811 25.7143 23.671 | 1 2500 25.1484 | 4 10000 24.2294"},
+        {"cold and windy", [](TemperatureInput& i) { i.Ts = -5, i.Td = -10, i.Wz = 10, i.Hs = 0, i.Tp = 30, i.xmax = 100000, i.xc = 25000; },
+         4, "85.0035 11.8182 -10 | 1 25000 3.15459 | 4 100000 -7.11694"},
+    };
+    for (const auto& c : cases) {
+        TemperatureInput in;
+        c.set(in);
+        const TemperatureResult r = computeTemperature(in);
+        ASSERT_EQ(r.rows.size(), c.rows) << c.what;
+        const auto row = [](const TemperatureRow& w) { return cformat("%d %g %g", w.k, double(w.x), double(w.T)); };
+        EXPECT_EQ(cformat("%g %g %g | ", r.K, r.T0, r.Te) + row(r.rows.front()) + " | " + row(r.rows.back()), c.expected)
+            << c.what;
+    }
+    TemperatureInput huge;
+    huge.xmax = -3e38f;
+    huge.xc = 1e-30f;
+    EXPECT_TRUE(computeTemperature(huge).rows.empty());
+    EXPECT_FALSE(computeTemperature(huge).refusal.refused());
 }
 
 TEST(WaterTemperature, RowCapIsTheCommonOne)

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "presentation/tab_sheet.h"
 #include "common/number_parse.h"
@@ -131,7 +132,7 @@ void Highway2009Form::speedEdited(int row)
 {
     if (row < 1 || row > 3) return;
     const double V = leadingNumber(vehicles_->text(row, 1).toStdString());
-    const QString lo = V > 0 ? QString::fromStdString(cformat("%.2f", noise::referenceLevel(row - 1, V))) : QString();
+    const QString lo = V > 0 && std::isfinite(V) ? QString::fromStdString(cformat("%.2f", noise::referenceLevel(row - 1, V))) : QString();
     if (vehicles_->text(row, 3) != lo) vehicles_->setText(row, 3, lo);
 }
 
@@ -158,8 +159,14 @@ bool Highway2009Form::computeAll()
     noise::Highway2009Input& in = record();
     float* cells[3][3] = {{&in.VL, &in.NL, &in.LoL}, {&in.VM, &in.NM, &in.LoM}, {&in.VS, &in.NS, &in.LoS}};
     for (int row = 0; row < 3; ++row)
-        for (int col = 0; col < 3; ++col)
-            *cells[row][col] = static_cast<float>(leadingNumber(vehicles_->text(row + 1, col + 1).toStdString()));
+        for (int col = 0; col < 3; ++col) {
+            const double v = leadingNumber(vehicles_->text(row + 1, col + 1).toStdString());
+            if (!fitsSingle(v)) {
+                showMessage(this, QStringLiteral("车型表中的数值超出范围，请重新输入！"));
+                return false;
+            }
+            *cells[row][col] = static_cast<float>(v);
+        }
     return compute();
 }
 
@@ -169,6 +176,7 @@ void Highway2009Form::openPathDifference()
     PathDifferenceWindow window(input().r, 1, this);
     if (execModal(window) != QDialog::Accepted) return;
     const auto a = noise::computeInfiniteBarrier({window.result().delta1, input().f, input().T});
+    if (a.refusal.refused()) return refuse(a.refusal);  // Abar stays as it was
     setValue(&noise::Highway2009Input::Abar, a.Abar);
     label(&noise::Highway2009Input::Abar)->setText(kInfiniteLabel);
 }

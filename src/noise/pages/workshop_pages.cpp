@@ -15,17 +15,12 @@ namespace {
 
 // A distance action of a page: read, compute, show a refusal (L unchanged) or the new L.
 template <class Page, class In>
-void distanceAction(Page* page, FieldBinder& binder, const In& in, noise::Distance (*compute)(const In&),
-                    noise::Distance& shown)
+void distanceAction(Page* page, const CalculatorDef<In, noise::Distance>& def, noise::Distance& shown)
 {
-    binder.read();
-    const noise::Distance d = compute(in);
-    if (d.refusal.refused()) {
-        page->refuse(d.refusal);
-        return;
-    }
-    shown = d;
-    binder.write();
+    const auto e = page->evaluateAction(def);
+    if (!e) return;
+    shown = e->out;
+    page->binder().write();
 }
 
 PageOptions greenOptions()
@@ -67,7 +62,7 @@ GreenPage::GreenPage(QWidget* parent) : ModelPage(noise::greenCalculator(), gree
     binder().write();
 }
 
-void GreenPage::computeDistance() { distanceAction(this, binder(), input(), &noise::computeGreenDistance, distance_); }
+void GreenPage::computeDistance() { distanceAction(this, noise::greenDistanceCalculator(), distance_); }
 
 void GreenPage::openLp1()
 {
@@ -100,7 +95,7 @@ void StueberPage::openPathDifference()
 
 void StueberPage::computeDistance()
 {
-    distanceAction(this, binder(), input(), &noise::computeStueberDistance, distance_);
+    distanceAction(this, noise::stueberDistanceCalculator(), distance_);
 }
 
 }  // namespace qelvo::ui

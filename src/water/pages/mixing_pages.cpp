@@ -34,12 +34,10 @@ void MixingPage<In>::showGrid()
     In& in = this->record();
     water::orderLateralRange(in.ymin, in.ymax);  // the page keeps the range in order
     this->binder().write();
-    water::MixingGrid grid = kind_.grid().compute(in);
-    if (grid.refusal.refused()) {
-        this->refuse(grid.refusal);
-        return;
-    }
-    MixingGridWindow window({QString::fromUtf8(water::mixingWindowTitle(grid.kind, grid.model)), water::mixingTable(grid),
+    const auto e = this->evaluateAction(kind_.grid());
+    if (!e) return;
+    const water::MixingGrid& grid = e->out;
+    MixingGridWindow window({QString::fromUtf8(water::mixingWindowTitle(grid.kind, grid.model)), e->report.tables.at(0),
                              in.xmax, in.ymin, in.ymax},
                             this);
     execModal(window);

@@ -76,13 +76,13 @@ void RainstormPage::selectCity(int index)
 void RainstormPage::compute()
 {
     binder().read();
-    const water::RainstormResult r = water::computeRainstorm(input_);
-    if (r.refusal.refused()) {
-        refuse(r.refusal);
+    const auto e = evaluate(water::rainstormCalculator(), input_);
+    if (e.refusal.refused()) {
+        refuse(e.refusal);
         return;
     }
     binder().write();
-    result_->setPlainText(QString::fromStdString(water::rainstormText(r)));
+    result_->setPlainText(QString::fromStdString(e.report.text));
 }
 
 }  // namespace qelvo::ui

@@ -26,8 +26,8 @@ RiverPhPage::RiverPhPage(QWidget* parent) : ModelPage(water::phCalculator(), phO
 
 void RiverPhPage::setKind(int kind)
 {
+    // The value of Cw follows the model's rule for the choice (water::phChoiceRule).
     label(&water::PhInput::Cw)->setText(kind == 0 ? QStringLiteral("废水酸度Cap[mgN/L]") : QStringLiteral("废水碱度Cbp[mgN/L]"));
-    setValue(&water::PhInput::Cw, kind == 0 ? water::kAcidDefault : water::kAlkaliDefault);
 }
 
 }  // namespace qelvo::ui

@@ -67,5 +67,34 @@ TEST(Highway2009Page, BarrierRulesAndHandBacks)
     EXPECT_EQ(messages.texts(), QStringList{"预测点处于声照区，Abar=0！"});
 }
 
+TEST(Highway2009Page, ARefusedPathDifferenceHandBackLeavesAbar)
+{
+    // f ≤ 0 used to set Abar to 0 without a word.
+    testing::RecordMessages messages;
+    Highway2009Page page(programCatalogue().pageSlot(38));
+    Highway2009Form* form = page.form();
+    form->findChild<QLineEdit*>("f")->setText("0");
+    testing::InterceptModals modals([](QDialog& d) {
+        if (auto* path = qobject_cast<PathDifferenceWindow*>(&d)) path->page()->compute();
+        return int(QDialog::Accepted);
+    });
+    form->openPathDifference();
+    EXPECT_EQ(messages.texts(), QStringList{"中心频率f必须大于0，请重新输入！"});
+    EXPECT_EQ(form->findChild<QLineEdit*>("Abar")->text(), "10");
+}
+
+TEST(Highway2009Page, CheckingTheBarrierClearsTheGroundByTheModelsRule)
+{
+    Highway2009Page page(programCatalogue().pageSlot(38));
+    Highway2009Form* form = page.form();
+    auto* barrier = form->findChild<QCheckBox*>("barrier");
+    auto* ground = form->findChild<QCheckBox*>("ground");
+    barrier->setChecked(false);
+    ground->setChecked(true);
+    barrier->setChecked(true);
+    EXPECT_FALSE(ground->isChecked());
+    EXPECT_FALSE(ground->isEnabled());
+}
+
 }  // namespace
 }  // namespace qelvo::ui

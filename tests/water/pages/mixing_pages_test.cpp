@@ -82,6 +82,23 @@ TEST(MixingPage, CheckFailureOpensNoWindow)
     EXPECT_TRUE(modals.titles.isEmpty());
 }
 
+TEST(MixingPage, HugeOrEmptyGridsAreRefusedBeforeAnyMemoryIsSpent)
+{
+    // xmax = −1 made the count of cells zero and let a billion label rows through (bad_alloc).
+    testing::RecordMessages messages;
+    testing::InterceptModals modals;
+    std::unique_ptr<CumFlowPage> page(createCumFlowPage(nullptr));
+    edit(page.get(), "xmax")->setText("-1");
+    edit(page.get(), "ymax")->setText("1e9");
+    edit(page.get(), "yc")->setText("1");
+    button(page.get(), "显示计算结果")->click();
+    EXPECT_EQ(messages.texts(), QStringList{"离排放口流线最远距离xmax必须大于等于距离间隔xc，请重新输入！"});
+    edit(page.get(), "xmax")->setText("500");
+    button(page.get(), "显示计算结果")->click();
+    EXPECT_EQ(messages.texts().last(), "网格点数过多（超过400万），请增大距离间隔后重新输入！");
+    EXPECT_TRUE(modals.titles.isEmpty());
+}
+
 TEST(FrPage, FillsItsList)
 {
     FrPage page;
