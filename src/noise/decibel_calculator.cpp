@@ -157,7 +157,7 @@ bool parseDbKeys(std::string_view text, std::vector<DbKey>& keys)
 DbCalcResult runDecibelKeys(const DbCalcInput& in)
 {
     std::vector<DbKey> keys;
-    if (!parseDbKeys(in.keys, keys)) return {0, {"按键只能是 0-9 . + - = ← CE，请重新输入！", "keys"}};
+    if (!parseDbKeys(in.keys, keys)) return {.refusal = {"按键只能是 0-9 . + - = ← CE，请重新输入！", "keys"}};
     DecibelCalculator calc;
     for (DbKey k : keys) calc.press(k);
     return {calc.display(), {}};

@@ -141,22 +141,22 @@ Curve barrierAttenuationCurve()
 
 BarrierResult computeInfiniteBarrier(const BarrierInput& in)
 {
-    if (!(in.f > 0)) return {0, {"中心频率f必须大于0，请重新输入！", "f"}};
-    if (in.delta < 0) return {0, {"声程差δ不能为负数，请重新输入！", "delta"}};
-    if (!(1 + in.T * kOneOver273 > 0)) return {0, {"大气温度T必须高于-273℃，请重新输入！", "T"}};
+    if (!(in.f > 0)) return {.refusal = {"中心频率f必须大于0，请重新输入！", "f"}};
+    if (in.delta < 0) return {.refusal = {"声程差δ不能为负数，请重新输入！", "delta"}};
+    if (!(1 + in.T * kOneOver273 > 0)) return {.refusal = {"大气温度T必须高于-273℃，请重新输入！", "T"}};
     const double t = 40 * double(in.f) * in.delta / (3 * soundSpeed(in.T));
     return {static_cast<float>(-shadowCorrection(t)), {}};  // the same diffraction formula
 }
 
 EmbankmentResult computeEmbankment(const EmbankmentInput& in)
 {
-    if (!(in.d1 > 0)) return {0, false, {"声源距路边d1必须大于0，请重新输入！", "d1"}};
+    if (!(in.d1 > 0)) return {.refusal = {"声源距路边d1必须大于0，请重新输入！", "d1"}};
     const double h1 = in.h1, h2 = in.h2, h = in.h, d1 = in.d1, r = in.r;
     const double xe = d1 + h / std::tan(in.a * kDegree);
-    if (xe > r) return {0, false, {"预测点离声源水平距离不符合逻辑，请重输！", "r"}};
+    if (xe > r) return {.refusal = {"预测点离声源水平距离不符合逻辑，请重输！", "r"}};
     // The sight line from the source over the road edge, at the receiver's distance.
     const double z = h + h1 - h1 * r / d1;
-    if (z <= h2) return {0, true, {}};
+    if (z <= h2) return {.illuminated = true};
     const double delta =
         std::sqrt(d1 * d1 + h1 * h1) + std::sqrt((r - d1) * (r - d1) + (h - h2) * (h - h2)) -
         std::sqrt(r * r + (h + h1 - h2) * (h + h1 - h2));

@@ -127,7 +127,7 @@ std::string highway2006Details(const Highway2006Result& r)
 SpeedResult computeSpeeds(const SpeedInput& in)
 {
     if (std::fabs(double(in.eta1) + double(in.eta2) + double(in.eta3) - 1) >= 1e-8)
-        return {0, 0, 0, {"各车车型比总数不是1,请重新输入！", "eta1"}};
+        return {.refusal = {"各车车型比总数不是1,请重新输入！", "eta1"}};
     const double uL = in.vol * (in.eta1 + 0.70957 * (1 - in.eta1));
     const double uM = in.vol * (in.eta2 + 0.8044 * (1 - in.eta2));
     const double uS = in.vol * (in.eta3 + 1.2102 * (1 - in.eta3));

@@ -12,9 +12,9 @@ namespace qelvo::noise {
 
 AirAbsorptionResult computeAirAbsorption(const AirAbsorptionInput& in)
 {
-    if (!(in.T > -273.15f)) return {0, {"大气温度T必须高于-273.15℃，请重新输入！", "T"}};
-    if (!(in.hr >= 0)) return {0, {"空气相对湿度h不能为负数，请重新输入！", "hr"}};
-    if (!(in.pa > 0)) return {0, {"环境大气压pa必须大于0，请重新输入！", "pa"}};
+    if (!(in.T > -273.15f)) return {.refusal = {"大气温度T必须高于-273.15℃，请重新输入！", "T"}};
+    if (!(in.hr >= 0)) return {.refusal = {"空气相对湿度h不能为负数，请重新输入！", "hr"}};
+    if (!(in.pa > 0)) return {.refusal = {"环境大气压pa必须大于0，请重新输入！", "pa"}};
     const double T = in.T + 273.15;
     const double TT0 = T * 0.003411223;  // T/293.15
     const double T01 = 273.16, pr = 101.325, pa = in.pa, f = in.f;
@@ -31,7 +31,7 @@ AirAbsorptionResult computeAirAbsorption(const AirAbsorptionInput& in)
 
 AWeightingResult computeAWeighting(const AWeightingInput& in)
 {
-    if (!(in.f > 0)) return {0, {"倍频带中心频率f必须大于0，请重新输入！", "f"}};
+    if (!(in.f > 0)) return {.refusal = {"倍频带中心频率f必须大于0，请重新输入！", "f"}};
     const double f2 = double(in.f) * in.f;
     const double dA =
         20 * lg(148840000 * f2 * f2 / ((f2 + 424.36) * (f2 + 148840000) * std::sqrt((f2 + 11599.29) * (f2 + 544496.41)))) +

@@ -71,16 +71,16 @@ GreenTable computeGreen(const GreenInput& in)
 
 Distance computeGreenDistance(const GreenInput& in)
 {
-    if (!(in.F > 0)) return {0, kWallArea};
+    if (!(in.F > 0)) return {.refusal = kWallArea};
     double need = 0;
-    if (!allowedLevel(in.Ltarget, in.Lbg, need)) return {0, {kTargetNotAboveBackground, "Ltarget"}};
+    if (!allowedLevel(in.Ltarget, in.Lbg, need)) return {.refusal = {kTargetNotAboveBackground, "Ltarget"}};
     return {static_cast<float>(std::sqrt(in.F / levelEnergy(need + in.TL + 11 - in.Lp1))), {}};
 }
 
 StueberLevel computeStueber(const StueberInput& in)
 {
-    if (!(in.r > 0)) return {0, {"到受声点的距离r必须大于0，请重新输入！", "r"}};
-    if (Refusal r = stueberChecks(in); r.refused()) return {0, r};
+    if (!(in.r > 0)) return {.refusal = {"到受声点的距离r必须大于0，请重新输入！", "r"}};
+    if (Refusal r = stueberChecks(in); r.refused()) return {.refusal = r};
     const double G = 10 * std::log10(kTwoPi * double(in.r) * in.r);
     double Lp = double(in.LR) - in.dLR - G - barrier(in) + 10 * std::log10(radiatingSurface(in));
     if (Lp < 0) Lp = 0;
@@ -89,19 +89,19 @@ StueberLevel computeStueber(const StueberInput& in)
 
 Distance computeStueberDistance(const StueberInput& in)
 {
-    if (Refusal r = stueberChecks(in); r.refused()) return {0, r};
+    if (Refusal r = stueberChecks(in); r.refused()) return {.refusal = r};
     double need = 0;
-    if (!allowedLevel(in.Ltarget, in.Lbg, need)) return {0, {kTargetNotAboveBackground, "Ltarget"}};
+    if (!allowedLevel(in.Ltarget, in.Lbg, need)) return {.refusal = {kTargetNotAboveBackground, "Ltarget"}};
     const double X = double(in.LR) - in.dLR - need - barrier(in) + 10 * std::log10(radiatingSurface(in));
     return {static_cast<float>(std::sqrt(levelEnergy(X) * (1 / kTwoPi))), {}};
 }
 
 Lp1Result computeLp1(const Lp1Input& in)
 {
-    if (!(in.alpha > 0 && in.alpha < 1)) return {0, {"壁面吸声系数a必须大于0且小于1，请重新输入！", "alpha"}};
-    if (!(in.r > 0)) return {0, {"Lp1预测点离声源距离r必须大于0，请重新输入！", "r"}};
-    if (!(in.S > 0)) return {0, {"房间内壁面积S必须大于0，请重新输入！", "S"}};
-    if (in.Q < 0) return {0, {"室内空间指向因子Q不能为负数，请重新输入！", "Q"}};
+    if (!(in.alpha > 0 && in.alpha < 1)) return {.refusal = {"壁面吸声系数a必须大于0且小于1，请重新输入！", "alpha"}};
+    if (!(in.r > 0)) return {.refusal = {"Lp1预测点离声源距离r必须大于0，请重新输入！", "r"}};
+    if (!(in.S > 0)) return {.refusal = {"房间内壁面积S必须大于0，请重新输入！", "S"}};
+    if (in.Q < 0) return {.refusal = {"室内空间指向因子Q不能为负数，请重新输入！", "Q"}};
     const double R = double(in.S) * in.alpha / (1 - in.alpha);  // room constant
     return {static_cast<float>(in.Lw + 10 * std::log10(in.Q / (kFourPi * double(in.r) * in.r) + 4 / R)), {}};
 }

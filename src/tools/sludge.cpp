@@ -6,13 +6,13 @@ namespace qelvo::tools {
 SludgeResult computeSludge(const SludgeInput& in)
 {
     // A water content of 100 % or a density of 0 would divide by zero.
-    if (!(in.P < 100.0f)) return {0, {"污泥含水率P必须小于100，请重新输入！", "P"}};
-    if (!(in.rho > 0.0f)) return {0, {"沉淀污泥密度ρ必须大于0，请重新输入！", "rho"}};
+    if (!(in.P < 100.0f)) return {.refusal = {"污泥含水率P必须小于100，请重新输入！", "P"}};
+    if (!(in.rho > 0.0f)) return {.refusal = {"沉淀污泥密度ρ必须大于0，请重新输入！", "rho"}};
 
     // V = Q·η·C / ((100 − P)·ρ·1000), every step in double (100 and 1000 are exact in
     // either precision), stored as float.
     const double v = double(in.Q) * in.eta * in.C / ((100.0 - in.P) * in.rho * 1000.0);
-    if (!fitsSingle(v)) return {0, {"沉淀污泥量V超出数值范围，请重新输入！", "Q"}};
+    if (!fitsSingle(v)) return {.refusal = {"沉淀污泥量V超出数值范围，请重新输入！", "Q"}};
     return {static_cast<float>(v), {}};
 }
 

@@ -96,7 +96,7 @@ MixingGrid fillGrid(MixingKind kind, const In& in, const GridShape& shape, At at
 
 PointResult pointResult(double c)
 {
-    if (!fitsSingle(c)) return {0, kConcentrationOutOfRange};
+    if (!fitsSingle(c)) return {.refusal = kConcentrationOutOfRange};
     return {static_cast<float>(c), {}};
 }
 
@@ -104,22 +104,22 @@ PointResult pointResult(double c)
 
 PointResult computeMixing2dPoint(const Mixing2dInput& in)
 {
-    if (in.a + in.y < 0) return {0, {"a+y必须大于等于0，请重新输入！", "y"}};
-    if (in.a + in.y > in.B) return {0, {"a+y必须小于等于B，请重新输入！", "y"}};
-    if (in.a > in.B || in.a < 0) return {0, {"a必须小于等于B且大于等于0，请重新输入！", "a"}};
-    if (!(in.x > 0)) return {0, {"离排放口流线距离x必须大于0，请重新输入！", "x"}};
-    if (Refusal r = physicalChecks(in.u, in.My, in.H, "河流断面平均流速u"); r.refused()) return {0, r};
-    if (Refusal r = decayCheck(in.model, in.K1); r.refused()) return {0, r};
+    if (in.a + in.y < 0) return {.refusal = {"a+y必须大于等于0，请重新输入！", "y"}};
+    if (in.a + in.y > in.B) return {.refusal = {"a+y必须小于等于B，请重新输入！", "y"}};
+    if (in.a > in.B || in.a < 0) return {.refusal = {"a必须小于等于B且大于等于0，请重新输入！", "a"}};
+    if (!(in.x > 0)) return {.refusal = {"离排放口流线距离x必须大于0，请重新输入！", "x"}};
+    if (Refusal r = physicalChecks(in.u, in.My, in.H, "河流断面平均流速u"); r.refused()) return {.refusal = r};
+    if (Refusal r = decayCheck(in.model, in.K1); r.refused()) return {.refusal = r};
     return pointResult(mixing2dAt(in, in.x, in.y));
 }
 
 PointResult computeCumFlowPoint(const CumFlowInput& in)
 {
-    if (in.a + in.y < 0) return {0, {"a+y必须大于等于0，请重新输入！", "y"}};
-    if (in.a < 0) return {0, {"a必须大于等于0，请重新输入！", "a"}};
-    if (!(in.x > 0)) return {0, {"离排放口流线距离x必须大于0，请重新输入！", "x"}};
-    if (Refusal r = physicalChecks(in.u, in.My, in.H, "河水流速u"); r.refused()) return {0, r};
-    if (Refusal r = decayCheck(in.model, in.K1); r.refused()) return {0, r};
+    if (in.a + in.y < 0) return {.refusal = {"a+y必须大于等于0，请重新输入！", "y"}};
+    if (in.a < 0) return {.refusal = {"a必须大于等于0，请重新输入！", "a"}};
+    if (!(in.x > 0)) return {.refusal = {"离排放口流线距离x必须大于0，请重新输入！", "x"}};
+    if (Refusal r = physicalChecks(in.u, in.My, in.H, "河水流速u"); r.refused()) return {.refusal = r};
+    if (Refusal r = decayCheck(in.model, in.K1); r.refused()) return {.refusal = r};
     return pointResult(cumFlowAt(in, in.x, in.y));
 }
 
