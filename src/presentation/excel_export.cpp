@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <cstddef>
 
 #include "common/number_format.h"
 #include "common/xlsx_export.h"
@@ -16,6 +17,11 @@ void exportTable(ResultTable* table, const QString& sheetName)
 {
     const auto rows = table->rowsForExport();
     if (rows.empty()) return;
+    // Beyond Excel's sheet: said before a file is asked for (writeXlsx refuses it as well).
+    if (rows.size() + 1 > kSheetMaxRows || std::size_t(table->titles().size()) > kSheetMaxColumns) {
+        showMessage(table, QString::fromUtf8(kSheetTooLarge));
+        return;
+    }
 
     QString path = chooseFile(table, {QStringLiteral("导出"), defaultExportFileName(QDateTime::currentDateTime()),
                                       QStringLiteral("Excel文件(*.xlsx);;所有文件(*)"), true});

@@ -7,6 +7,8 @@
 
 #include "common/number_format.h"
 
+#include "support/refusal_cases.h"
+
 namespace qelvo::noise {
 namespace {
 
@@ -134,11 +136,7 @@ TEST(Highway2009, AClassWithoutTrafficHasNoLevel)
 
 TEST(Highway2009, RefusalsAndTheDeclaredZeroSpeedOrDistance)
 {
-    const struct {
-        void (*set)(Highway2009Input&);
-        const char* message;
-        const char* focus;
-    } cases[] = {
+    testing::expectRefusals<Highway2009Input>({
         {[](Highway2009Input& i) { i.NL = -5; }, "平均小时车流量N不能为负数，请重新输入！", "NL"},
         {[](Highway2009Input& i) { i.NS = -1; }, "平均小时车流量N不能为负数，请重新输入！", "NS"},
         {[](Highway2009Input& i) { i.VM = -60; }, "平均车速V不能为负数，请重新输入！", "VM"},
@@ -146,14 +144,7 @@ TEST(Highway2009, RefusalsAndTheDeclaredZeroSpeedOrDistance)
         {[](Highway2009Input& i) { i.r = -20; }, "预测点距声源距离r不能为负数，请重新输入！", "r"},
         {[](Highway2009Input& i) { i.psi = 0; }, "预测点到有限长路段两端张角Ψ必须大于0，请重新输入！", "psi"},
         {[](Highway2009Input& i) { i.psi = -100; }, "预测点到有限长路段两端张角Ψ必须大于0，请重新输入！", "psi"},
-    };
-    for (const auto& c : cases) {
-        Highway2009Input in;
-        c.set(in);
-        const Refusal r = computeHighway2009(in).refusal;
-        EXPECT_EQ(r.message, c.message);
-        EXPECT_EQ(r.focusKey, c.focus);
-    }
+    }, &computeHighway2009);
     // A zero speed or distance: the guideline's levels are infinite and are shown as they come.
     for (void (*zero)(Highway2009Input&) : {+[](Highway2009Input& i) { i.VL = 0; }, +[](Highway2009Input& i) { i.r = 0; }}) {
         Highway2009Input in;

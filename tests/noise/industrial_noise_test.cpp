@@ -5,6 +5,8 @@
 
 #include "common/number_format.h"
 
+#include "support/refusal_cases.h"
+
 namespace qelvo::noise {
 namespace {
 
@@ -124,11 +126,7 @@ TEST(IndustrialNoise, ABarrierWithNoPointGivesAnEmptyTableAndText)
 
 TEST(IndustrialNoise, RefusesWhatLeavesTheFormulasUndefined)
 {
-    const struct {
-        void (*set)(IndustrialInput&);
-        const char* message;
-        const char* focus;
-    } cases[] = {
+    testing::expectRefusals<IndustrialInput>({
         {[](IndustrialInput& i) { i.R = 0; }, "房间常数R必须大于0，请重新输入！", "R"},
         {[](IndustrialInput& i) { i.r1 = 0; }, "声源到隔墙距离r必须大于0，请重新输入！", "r1"},
         {[](IndustrialInput& i) { i.S = -1; }, "隔墙面积S必须大于0，请重新输入！", "S"},
@@ -141,14 +139,7 @@ TEST(IndustrialNoise, RefusesWhatLeavesTheFormulasUndefined)
         {[](IndustrialInput& i) { i.reflection = 1, i.h0 = -1; }, "声源距地面距离h0不能为负数，请重新输入！", "h0"},
         {[](IndustrialInput& i) { i.reflection = 1, i.h1 = -1; }, "预测点距地面距离h1不能为负数，请重新输入！", "h1"},
         {[](IndustrialInput& i) { i.reflection = 1, i.h0 = 0, i.h1 = 0; }, "声源和预测点距地面距离不能都为0，请重新输入！", "h0"},
-    };
-    for (const auto& c : cases) {
-        IndustrialInput in;
-        c.set(in);
-        const Refusal r = computeIndustrial(in).refusal;
-        EXPECT_EQ(r.message, c.message);
-        EXPECT_EQ(r.focusKey, c.focus);
-    }
+    }, &computeIndustrial);
     // What only the other kind of source uses is not checked.
     IndustrialInput outdoor;
     outdoor.sourceType = 1;

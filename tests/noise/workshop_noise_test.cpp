@@ -7,6 +7,8 @@
 
 #include "common/number_format.h"
 
+#include "support/refusal_cases.h"
+
 namespace qelvo::noise {
 namespace {
 
@@ -109,11 +111,7 @@ TEST(WorkshopNoise, RefusesWhatLeavesTheFormulasUndefined)
     EXPECT_TRUE(computeGreen(green).rows.empty());
     EXPECT_FALSE(computeGreen(green).refusal.refused());
 
-    const struct {
-        void (*set)(StueberInput&);
-        const char* message;
-        const char* focus;
-    } stueber[] = {
+    const std::vector<testing::RefusalCase<StueberInput>> stueber = {
         {[](StueberInput& i) { i.a = -10; }, "车间长度必须大于0，请重新输入！", "a"},
         {[](StueberInput& i) { i.b = 0; }, "车间宽度必须大于0，请重新输入！", "b"},
         {[](StueberInput& i) { i.H = -1; }, "车间声源平均高度H不能为负数，请重新输入！", "H"},
@@ -122,12 +120,8 @@ TEST(WorkshopNoise, RefusesWhatLeavesTheFormulasUndefined)
         {[](StueberInput& i) { i.d2 = -0.1f; }, "声程差δ不能为负数，请重新输入！", "d2"},
         {[](StueberInput& i) { i.d3 = -0.1f; }, "声程差δ不能为负数，请重新输入！", "d3"},
     };
-    for (const auto& c : stueber) {
-        StueberInput in;
-        c.set(in);
-        EXPECT_EQ(computeStueber(in).refusal.message, c.message);
-        EXPECT_EQ(computeStueberDistance(in).refusal.focusKey, c.focus);
-    }
+    testing::expectRefusals(stueber, &computeStueber);
+    testing::expectRefusals(stueber, &computeStueberDistance);
     StueberInput zeroHeight;
     zeroHeight.H = 0;
     zeroHeight.f = 0;

@@ -86,5 +86,26 @@ TEST(ExcelExport, WriteFailureShowsTheReason)
     EXPECT_EQ(messages.texts(), QStringList{"覆盖文件时出错！"});
 }
 
+TEST(ExcelExport, TablesBeyondTheSheetAreRefusedInChineseBeforeAnyFile)
+{
+    // A mixing grid of 20 000 columns (water.mixing2d_grid xmax=20000 xc=1): the library used
+    // to fail with its English "Worksheet row or column index out of range." after the file
+    // was chosen. 16 385 columns are one too many.
+    QStringList titles{"Y＼X"};
+    std::vector<QString> row{"0"};
+    for (int x = 1; x <= 16384; ++x) {
+        titles << QString::number(x);
+        row.push_back("1.0000");
+    }
+    ResultTable list(ResultTable::Form::List);
+    list.setTable(titles, {row});
+    ASSERT_EQ(list.columnCount(), 16385);
+    ChooseFile choose("/tmp/never.xlsx");
+    testing::RecordMessages messages;
+    ExportListToExcel(&list, "x");
+    EXPECT_TRUE(choose.requests.empty());
+    EXPECT_EQ(messages.texts(), QStringList{"表格超出Excel工作表的大小（最多16384列、1048576行），无法导出！"});
+}
+
 }  // namespace
 }  // namespace qelvo::ui

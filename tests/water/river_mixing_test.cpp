@@ -7,6 +7,8 @@
 
 #include "common/number_format.h"
 
+#include "support/refusal_cases.h"
+
 namespace qelvo::water {
 namespace {
 
@@ -171,11 +173,7 @@ TEST(Fr, ReferenceCases)
 
 TEST(Fr, RefusesWhatLeavesTheFormulaUndefined)
 {
-    const struct {
-        void (*set)(FrInput&);
-        const char* message;
-        const char* focus;
-    } cases[] = {
+    testing::expectRefusals<FrInput>({
         {[](FrInput& i) { i.H = -1; }, "平均水深H不能为负数，请重新输入！", "H"},
         {[](FrInput& i) { i.Qh = -1; }, "河水流量Qh不能为负数，请重新输入！", "Qh"},
         {[](FrInput& i) { i.n = -0.01f; }, "河床糙率n不能为负数，请重新输入！", "n"},
@@ -185,14 +183,7 @@ TEST(Fr, RefusesWhatLeavesTheFormulaUndefined)
         {[](FrInput& i) { i.u = 0; }, "河水流速u必须大于0，请重新输入！", "u"},
         {[](FrInput& i) { i.R = 0; }, "水力半径R必须大于0，请重新输入！", "R"},
         {[](FrInput& i) { i.xc = 0; }, "距离间隔xc必须大于0，请重新输入！", "xc"},
-    };
-    for (const auto& c : cases) {
-        FrInput in;
-        c.set(in);
-        const Refusal r = computeFr(in).refusal;
-        EXPECT_EQ(r.message, c.message);
-        EXPECT_EQ(r.focusKey, c.focus);
-    }
+    }, &computeFr);
     FrInput noDecay;
     noDecay.K1 = -1;  // not used without decay
     EXPECT_FALSE(computeFr(noDecay).refusal.refused());

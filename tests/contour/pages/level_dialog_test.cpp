@@ -45,6 +45,24 @@ TEST(LevelDialog, AddRemoveAndTheirMessages)
     EXPECT_EQ(dialog.styles()[0].colour, QColor(Qt::blue));
 }
 
+TEST(LevelDialog, AtMostAHundredLevels)
+{
+    // Each level costs a pass over the whole grid: the 101st is refused.
+    std::vector<LineStyle> styles;
+    for (int k = 0; k < 100; ++k) styles.push_back({float(k) * 0.01f, 0.3f, Qt::black});
+    testing::RecordMessages messages;
+    LevelDialog dialog(0, 10, styles);
+    dialog.valueEdit()->setText("5");
+    dialog.add();
+    EXPECT_EQ(messages.texts(), QStringList{"等值线最多100条，请减少等值线值后重新输入！"});
+    EXPECT_EQ(dialog.styles().size(), 100u);
+    dialog.list()->selectRow(0);
+    dialog.removeSelected();
+    dialog.add();
+    EXPECT_EQ(dialog.styles().size(), 100u);
+    EXPECT_EQ(messages.texts().size(), 1);
+}
+
 TEST(LevelDialog, LineWidthStepsStayWithinZeroToFive)
 {
     LineWidthSpin spin;
