@@ -2,6 +2,7 @@
 
 #include "tools/geo_distance.h"
 #include "tools/sludge.h"
+#include "tools/unit_converter.h"
 
 namespace qelvo::tools {
 
@@ -10,7 +11,7 @@ const CalculatorList& toolsCalculators()
     static const CalculatorList list = {
         listed(32806, 21, sludgeCalculator()),
         listed(32820, 30, geoDistanceCalculator()),
-        planned(32819, 5, "单位换算器"),
+        listed(32819, 5, unitsCalculator()),
         planned(32818, 19, "概率积分模型"),
     };
     return list;

@@ -2,6 +2,7 @@
 
 #include "tools/pages/geo_distance_page.h"
 #include "tools/pages/sludge_page.h"
+#include "tools/pages/units_page.h"
 
 namespace qelvo::ui {
 
@@ -10,6 +11,7 @@ const PageList& toolsPages()
     static const PageList list = {
         page(tools::sludgeCalculator(), &createSludgePage),
         page(tools::geoDistanceCalculator(), &createGeoDistancePage),
+        page(tools::unitsCalculator(), &createUnitsPage),
     };
     return list;
 }
