@@ -2,6 +2,7 @@
 
 #include "tools/geo_distance.h"
 #include "tools/sludge.h"
+#include "tools/subsidence.h"
 #include "tools/unit_converter.h"
 
 namespace qelvo::tools {
@@ -12,7 +13,8 @@ const CalculatorList& toolsCalculators()
         listed(32806, 21, sludgeCalculator()),
         listed(32820, 30, geoDistanceCalculator()),
         listed(32819, 5, unitsCalculator()),
-        planned(32818, 19, "概率积分模型"),
+        listed(32818, 19, subsidenceCalculator()),
+        listed(subsidenceBasinCalculator()),
     };
     return list;
 }

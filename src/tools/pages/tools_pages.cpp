@@ -2,6 +2,7 @@
 
 #include "tools/pages/geo_distance_page.h"
 #include "tools/pages/sludge_page.h"
+#include "tools/pages/subsidence_page.h"
 #include "tools/pages/units_page.h"
 
 namespace qelvo::ui {
@@ -12,6 +13,7 @@ const PageList& toolsPages()
         page(tools::sludgeCalculator(), &createSludgePage),
         page(tools::geoDistanceCalculator(), &createGeoDistancePage),
         page(tools::unitsCalculator(), &createUnitsPage),
+        page(tools::subsidenceCalculator(), &createSubsidencePage),
     };
     return list;
 }
