@@ -82,9 +82,10 @@ constexpr int kBisections = 32;
 constexpr int kRaySamples = 4;    // per node spacing
 constexpr int kGoldenSteps = 32;  // the bracket shrinks to 2e-7 of its width
 
-// The basin grid: two influence radii around the panel; grids beyond this many nodes are
-// refused before any memory is spent.
-constexpr double kBasinReach = 2;
+// The basin grid: one and a half influence radii around the inflection lines, where the
+// subsidence has fallen below 1e-4 of W0; grids beyond this many nodes are refused before any
+// memory is spent.
+constexpr double kBasinReach = 1.5;
 constexpr double kMaxBasinNodes = 4'000'000;
 
 // The panel as the formulas use it.
@@ -377,6 +378,8 @@ SubsidenceResult computeSubsidence(const SubsidenceInput& in)
     r.refusal = checkPanel(pn);
     if (r.refusal.refused()) return r;
 
+    r.X = in.X;
+    r.Y = in.Y;
     r.lower = 0;
     r.upper = in.a;
     r.tolerance = kIntegrationTolerance;
@@ -466,26 +469,22 @@ std::string g(double v) { return formatG(v, 6); }
 
 void presentSubsidence(const SubsidenceResult& r, Report& report)
 {
+    const auto pair = [](const char* what, double strike, double dip, const char* unit) {
+        return std::string("  ") + what + "：走向 " + g(strike) + " " + unit + "，倾向 " + g(dip) + " " + unit + "\n";
+    };
     std::string t;
     t += "倾斜方向积分：下限 " + g(r.lower) + " m，上限 " + g(r.upper) + " m，精度 " + g(r.tolerance) + "\n";
     t += "主要影响半径 r = " + g(r.r) + " m（上山边界 " + g(r.rUp) + " m，下山边界 " + g(r.rDown) + " m）\n";
-    t += "充分采动最大下沉值 W0 = " + g(r.W0) + " mm\n";
-    t += "本工作面最大下沉值 Wmax = " + g(r.Wmax) + " mm，位于 (" + g(r.xMax) + "，" + g(r.yMax) + ") m\n";
-    t += "\n预测点：\n";
-    t += "下沉 W = " + g(r.W) + " mm\n";
-    t += "走向倾斜 i = " + g(r.ix) + " mm/m\n";
-    t += "倾向倾斜 i = " + g(r.iy) + " mm/m\n";
-    t += "走向曲率 K = " + g(r.Kx) + " mm/m²\n";
-    t += "倾向曲率 K = " + g(r.Ky) + " mm/m²\n";
-    t += "走向水平移动 U = " + g(r.Ux) + " mm\n";
-    t += "倾向水平移动 U = " + g(r.Uy) + " mm\n";
-    t += "走向水平变形 ε = " + g(r.ex) + " mm/m\n";
-    t += "倾向水平变形 ε = " + g(r.ey) + " mm/m\n";
-    t += "\n伤害半径（自最大下沉点起）R = " + g(r.R) + " m\n";
-    t += "  下沉超过10 mm：" + g(r.RW) + " m\n";
-    t += "  倾斜超过3 mm/m：" + g(r.Ri) + " m\n";
-    t += "  曲率超过0.2 mm/m²：" + g(r.RK) + " m\n";
-    t += "  水平变形超过2 mm/m：" + g(r.Re) + " m\n";
+    t += "充分采动最大下沉值 W0 = " + g(r.W0) + " mm，本工作面最大下沉值 " + g(r.Wmax) + " mm，位于 (" + g(r.xMax) + "，"
+         + g(r.yMax) + ") m\n";
+    t += "预测点 (" + g(r.X) + "，" + g(r.Y) + ") m：下沉 W = " + g(r.W) + " mm\n";
+    t += pair("倾斜 i", r.ix, r.iy, "mm/m");
+    t += pair("曲率 K", r.Kx, r.Ky, "mm/m²");
+    t += pair("水平移动 U", r.Ux, r.Uy, "mm");
+    t += pair("水平变形 ε", r.ex, r.ey, "mm/m");
+    t += "伤害半径（自最大下沉点起，超过下列界限的最远距离）R = " + g(r.R) + " m\n";
+    t += "  下沉10 mm：" + g(r.RW) + " m，倾斜3 mm/m：" + g(r.Ri) + " m，曲率0.2 mm/m²：" + g(r.RK)
+         + " m，水平变形2 mm/m：" + g(r.Re) + " m\n";
     report.text = t;
 }
 
@@ -508,10 +507,10 @@ const Fields<SubsidenceInput>& subsidenceFields()
         field("q", "下沉系数q", &In::q),
         field("b", "水平移动系数b", &In::b),
         field("alpha", "煤层倾角α[deg]", &In::alpha),
-        field("s1", "拐点偏移距s1(下山)[m]", &In::s1),
-        field("s2", "拐点偏移距s2(上山)[m]", &In::s2),
-        field("s3", "拐点偏移距s3(走向起点)[m]", &In::s3),
-        field("s4", "拐点偏移距s4(走向终点)[m]", &In::s4),
+        field("s1", "s1下山", &In::s1, "拐点偏移距[m]"),
+        field("s2", "s2上山", &In::s2, "拐点偏移距[m]"),
+        field("s3", "s3走向起点", &In::s3, "拐点偏移距[m]"),
+        field("s4", "s4走向终点", &In::s4, "拐点偏移距[m]"),
         field("X", "预测地表点(X，Y)[m]  X", &In::X),
         field("Y", "Y", &In::Y),
         field("step", "网格间距[m]", &In::step),

@@ -41,6 +41,7 @@ struct SubsidenceResult {
     double W0 = 0;                // maximum subsidence of full extraction, mm
     double Wmax = 0;              // deepest point of this panel's basin, mm
     double xMax = 0, yMax = 0;    // where it lies, m
+    double X = 0, Y = 0;          // the point, m
     double W = 0;                 // subsidence at (X, Y), mm
     double ix = 0, iy = 0;        // tilt along strike and along dip, mm/m
     double Kx = 0, Ky = 0;        // curvature, mm/m² (1e-3/m)
@@ -53,8 +54,8 @@ struct SubsidenceResult {
 
 SubsidenceResult computeSubsidence(const SubsidenceInput& in);
 
-// The subsidence basin: nodes every `step` metres over the panel and two influence radii
-// around it; W row after row (row 0 at ys[0]), mm.
+// The subsidence basin: nodes every `step` metres over the panel and one and a half influence
+// radii around it; W row after row (row 0 at ys[0]), mm.
 struct SubsidenceBasin {
     std::vector<double> xs, ys;
     std::vector<float> W;

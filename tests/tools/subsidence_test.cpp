@@ -268,41 +268,42 @@ TEST(Subsidence, Refusals)
 
 TEST(SubsidenceBasin, GridAroundThePanel)
 {
-    // r = 100 m: nodes every 10 m from x = −200 to 500 and y = −200 to 400.
+    // r = 100 m: nodes every 10 m from x = −150 to 450 and y = −150 to 350.
     SubsidenceInput in = flat(300, 200, 0, 0);
     in.step = 10;
     const SubsidenceBasin basin = computeSubsidenceBasin(in);
     ASSERT_FALSE(basin.refusal.refused());
-    ASSERT_EQ(basin.xs.size(), 71u);
-    ASSERT_EQ(basin.ys.size(), 61u);
-    EXPECT_DOUBLE_EQ(basin.xs.front(), -200);
-    EXPECT_DOUBLE_EQ(basin.xs.back(), 500);
-    EXPECT_DOUBLE_EQ(basin.ys.front(), -200);
-    EXPECT_DOUBLE_EQ(basin.ys.back(), 400);
-    ASSERT_EQ(basin.W.size(), 71u * 61u);
+    ASSERT_EQ(basin.xs.size(), 61u);
+    ASSERT_EQ(basin.ys.size(), 51u);
+    EXPECT_DOUBLE_EQ(basin.xs.front(), -150);
+    EXPECT_DOUBLE_EQ(basin.xs.back(), 450);
+    EXPECT_DOUBLE_EQ(basin.ys.front(), -150);
+    EXPECT_DOUBLE_EQ(basin.ys.back(), 350);
+    ASSERT_EQ(basin.W.size(), 61u * 51u);
     // Each node as the point calculation gives it; the deepest node in the middle.
-    for (const auto& [i, j] : {std::pair{20, 20}, {30, 35}, {0, 0}, {45, 60}, {60, 70}}) {
+    for (const auto& [i, j] : {std::pair{10, 10}, {25, 30}, {0, 0}, {40, 50}, {50, 60}}) {
         in.X = static_cast<float>(basin.xs[j]);
         in.Y = static_cast<float>(basin.ys[i]);
-        EXPECT_NEAR(basin.W[i * 71 + j], computeSubsidence(in).W, 1e-4) << i << "," << j;
+        EXPECT_NEAR(basin.W[i * 61 + j], computeSubsidence(in).W, 1e-4) << i << "," << j;
     }
-    EXPECT_FLOAT_EQ(static_cast<float>(basin.Wmax), basin.W[30 * 71 + 35]);
-    EXPECT_NEAR(basin.W[0], 0, 1e-3);
+    EXPECT_FLOAT_EQ(static_cast<float>(basin.Wmax), basin.W[25 * 61 + 30]);
+    // At the corner, 1.5 r out both ways: (½·erfc(1.5·√π))²·1000 mm = (8.4976e-5)²·1000 = 7.221e-6 mm.
+    EXPECT_NEAR(basin.W[0], 7.221e-6, 2e-8);
 
     const Table t = subsidenceBasinTable(basin);
     EXPECT_EQ(t.name, "地表沉陷－下沉盆地计算结果");
-    ASSERT_EQ(t.columns.size(), 72u);
+    ASSERT_EQ(t.columns.size(), 62u);
     EXPECT_EQ(t.columns[0], "Y＼X");
-    EXPECT_EQ(t.columns[1], "-200");
-    EXPECT_EQ(t.rows[30][0], "100");
-    EXPECT_EQ(t.rows[30][36], formatFixed(basin.W[30 * 71 + 35], 2));
+    EXPECT_EQ(t.columns[1], "-150");
+    EXPECT_EQ(t.rows[25][0], "100");
+    EXPECT_EQ(t.rows[25][31], formatFixed(basin.W[25 * 61 + 30], 2));
 
     // Nodes on multiples of the spacing, the panel's edges rounded outwards.
-    in.step = 30;
+    in.step = 40;
     const SubsidenceBasin coarse = computeSubsidenceBasin(in);
-    EXPECT_DOUBLE_EQ(coarse.xs.front(), -210);
-    EXPECT_DOUBLE_EQ(coarse.xs.back(), 510);
-    EXPECT_DOUBLE_EQ(coarse.ys.back(), 420);
+    EXPECT_DOUBLE_EQ(coarse.xs.front(), -160);
+    EXPECT_DOUBLE_EQ(coarse.xs.back(), 480);
+    EXPECT_DOUBLE_EQ(coarse.ys.back(), 360);
 }
 
 TEST(SubsidenceBasin, RefusesNoSpacingAndHugeGrids)
@@ -311,12 +312,12 @@ TEST(SubsidenceBasin, RefusesNoSpacingAndHugeGrids)
     in.step = 0;
     EXPECT_EQ(computeSubsidenceBasin(in).refusal.message, "网格间距必须大于0，请重新输入！");
     EXPECT_EQ(computeSubsidenceBasin(in).refusal.focusKey, "step");
-    // r = 238 m: about 1020 m × 1000 m; 0.5 m gives 2047 × 2005 nodes, over 4 million.
-    in.step = 0.5f;
+    // r = 238 m: about 784 m × 765 m; 0.35 m gives 2241 × 2187 nodes, over 4 million.
+    in.step = 0.35f;
     EXPECT_EQ(computeSubsidenceBasin(in).refusal.message, "网格点数过多（超过400万），请增大网格间距后重新输入！");
     in.step = 1e-30f;
     EXPECT_TRUE(computeSubsidenceBasin(in).refusal.refused());
-    in.step = 0.6f;
+    in.step = 0.45f;
     EXPECT_FALSE(computeSubsidenceBasin(in).refusal.refused());
 }
 

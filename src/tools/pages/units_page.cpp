@@ -53,17 +53,16 @@ UnitsPage::UnitsPage(QWidget* parent)
     valueB_ = lineEdit(field("valueB", "", &R::valueB));
     auto* convert = new QGridLayout;
     convert->setHorizontalSpacing(8);
-    convert->addWidget(new QLabel(QStringLiteral("单位种类选择"), this), 0, 0, 1, 2);
-    convert->addWidget(categories_, 0, 2, 1, 2);
+    convert->addWidget(new QLabel(QStringLiteral("单位种类选择"), this), 0, 0);
+    convert->addWidget(categories_, 0, 1);
     convert->addWidget(valueA_, 1, 0);
     convert->addWidget(unitsA_, 1, 1);
     convert->addWidget(new QLabel(QStringLiteral("<=>"), this), 1, 2, Qt::AlignCenter);
     convert->addWidget(valueB_, 1, 3);
     convert->addWidget(unitsB_, 1, 4);
+    convert->addWidget(note(QStringLiteral("注：在单位前面输入框直接输入数值就自动换算。")), 2, 0, 1, 6);
     convert->setColumnStretch(5, 1);
     static_cast<QGridLayout*>(group()->layout())->addLayout(convert, 0, 0, 1, 9);
-    addGap();
-    addNote(QStringLiteral("注：在单位前面输入框直接输入数值就自动换算。"));
 
     // 单位自行添加: category; 值 1 基准单位 值 单位 添加.
     startGroup(QStringLiteral("单位自行添加"));
@@ -89,11 +88,11 @@ UnitsPage::UnitsPage(QWidget* parent)
         add->addWidget(edit, 1, column++);
     }
     add->addWidget(addButton, 1, column);
+    add->addWidget(note(QStringLiteral("如需修改相应值或单位，可以在目录下data.ini文件里直接修改，也可以直接在文件里面添加，"
+                                       "要按照相应格式，不要改变里面的格式。")),
+                   2, 0, 1, column + 2);
     add->setColumnStretch(column + 1, 1);
     static_cast<QGridLayout*>(group()->layout())->addLayout(add, 0, 0, 1, 9);
-    addGap();
-    addNote(QStringLiteral("如需修改相应值或单位，可以在目录下data.ini文件里直接修改，也可以直接在文件里面添加，"
-                           "要按照相应格式，不要改变里面的格式。"));
 
     for (auto* edit : {valueA_, valueB_, category_}) edit->installEventFilter(this);
     connect(valueA_, &QLineEdit::returnPressed, this, &UnitsPage::convertFromA);
@@ -106,6 +105,13 @@ UnitsPage::UnitsPage(QWidget* parent)
     path_ = choice.path.string();
     if (!choice.error.empty()) showMessageOf(choice.error);
     reload();
+}
+
+QLabel* UnitsPage::note(const QString& text)
+{
+    auto* label = new QLabel(text, this);
+    label->setWordWrap(true);
+    return label;
 }
 
 QLineEdit* UnitsPage::lineEdit(const Field<Record>& f)

@@ -10,6 +10,7 @@
 #include "tools/unit_file_location.h"
 
 class QComboBox;
+class QLabel;
 
 namespace qelvo::ui {
 
@@ -56,6 +57,7 @@ protected:
 
 private:
     QLineEdit* lineEdit(const Field<Record>& f);
+    QLabel* note(const QString& text);
     void showCategory();
     void showMessageOf(const std::string& text);
     void convert(bool fromA);

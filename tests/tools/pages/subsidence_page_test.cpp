@@ -29,7 +29,7 @@ TEST(SubsidencePage, FieldsAndGroupsAsTheFormHasThem)
     SubsidencePage page;
     QStringList groups;
     for (auto* g : page.findChildren<QGroupBox*>()) groups << g->title();
-    EXPECT_EQ(groups, QStringList({"地表沉陷预测 概率积分法模型  参数输入", "预测点计算和伤害半径计算", "下沉盆地"}));
+    EXPECT_EQ(groups, QStringList({"地表沉陷预测 概率积分法模型  参数输入", "预测点计算和伤害半径计算"}));
     using In = tools::SubsidenceInput;
     const std::pair<float In::*, const char*> labels[] = {
         {&In::H0, "平均采深H0[m]"}, {&In::tanBeta, "影响角正切tgβ"}, {&In::theta, "最大下沉角θ[deg]"},
@@ -53,11 +53,12 @@ TEST(SubsidencePage, ComputesIntoTheResultText)
     button(&page, "计算结果")->click();
     EXPECT_TRUE(messages.messages.empty());
     const QString text = page.resultText()->toPlainText();
-    for (const char* line : {"倾斜方向积分：下限 0 m，上限 50 m，精度 1e-007", "主要影响半径 r = 238.095 m",
-                             "走向倾斜 i = ", "倾向水平变形 ε = ", "伤害半径（自最大下沉点起）R = ", "  曲率超过0.2 mm/m²："})
+    for (const char* line : {"倾斜方向积分：下限 0 m，上限 50 m，精度 1e-007\n", "主要影响半径 r = 238.095 m",
+                             "预测点 (35，50) m：下沉 W = ", "  水平变形 ε：走向 ", "伤害半径（自最大下沉点起，超过下列界限的最远距离）R = ",
+                             "，曲率0.2 mm/m²："})
         EXPECT_TRUE(text.contains(QString::fromUtf8(line))) << line << "\n" << text.toStdString();
     // On the strike centre line the strike tilt vanishes.
-    EXPECT_TRUE(text.contains(QStringLiteral("走向倾斜 i = 0 mm/m")) || text.contains(QStringLiteral("走向倾斜 i = -0 mm/m")))
+    EXPECT_TRUE(text.contains(QStringLiteral("倾斜 i：走向 0 mm/m")) || text.contains(QStringLiteral("倾斜 i：走向 -0 mm/m")))
         << text.toStdString();
     EXPECT_NEAR(page.result().W, tools::computeSubsidence([] {
                     tools::SubsidenceInput in;
