@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <type_traits>
 
 #include "common/number_format.h"
 
@@ -60,8 +61,9 @@ constexpr double kDegree = std::numbers::pi / 180;
 constexpr double kIntegrationTolerance = 1e-7;
 // Bisection of an adaptive Simpson panel stops here whatever its error (2^-40 of a panel).
 constexpr int kMaxSimpsonDepth = 40;
-// Beyond this many radii an element's influence is below 1e-80 of its peak.
-constexpr double kReach = 8;
+// Beyond this many radii an element's influence is below 1e-49 of its peak: the integral
+// leaves it out, and the damage radius is not looked for there.
+constexpr double kReach = 6;
 // The dip width is cut into panels of at most half an influence radius, so that no narrow
 // peak of f falls between Simpson's first nodes; panels that would need more are refused.
 constexpr double kMaxSimpsonPanels = 1024;
@@ -74,13 +76,12 @@ constexpr double kTiltLimit = 3;
 constexpr double kCurvatureLimit = 0.2;
 constexpr double kStrainLimit = 2;
 
-// The damage radius is searched on this many nodes each way over the panel and kSearchReach
-// radii around it, then refined along the ray through the outermost node.
+// The damage radius is searched on this many nodes each way over the panel and kReach radii
+// around it, then refined near the outermost node: along a ray from samples a quarter node
+// spacing apart, then by bisection; over the ray's direction by golden-section search. Each
+// refinement takes the same number of steps (bisection: 2^-40 of a sample).
 constexpr int kSearchNodes = 401;
-constexpr double kSearchReach = 6;
-constexpr int kBisections = 32;
-constexpr int kRaySamples = 4;    // per node spacing
-constexpr int kGoldenSteps = 32;  // the bracket shrinks to 2e-7 of its width
+constexpr int kRefinements = 40;
 
 // The basin grid: one and a half influence radii around the inflection lines, where the
 // subsidence has fallen below 1e-4 of W0; grids beyond this many nodes are refused before any
@@ -121,70 +122,76 @@ Profile strikeProfile(const Panel& pn, double x)
     return p;
 }
 
-// The five integrands, scaled by powers of the strike radius so that one absolute
-// tolerance fits them all.
-using Terms = std::array<double, 5>;
-
-Terms operator+(const Terms& a, const Terms& b) { return {a[0] + b[0], a[1] + b[1], a[2] + b[2], a[3] + b[3], a[4] + b[4]}; }
-Terms operator-(const Terms& a, const Terms& b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2], a[3] - b[3], a[4] - b[4]}; }
-Terms operator*(double k, const Terms& a) { return {k * a[0], k * a[1], k * a[2], k * a[3], k * a[4]}; }
-double largest(const Terms& a)
+Profile operator+(const Profile& a, const Profile& b)
 {
-    double m = 0;
-    for (double v : a) m = std::max(m, std::fabs(v));
-    return m;
+    return {a.C + b.C, a.d1 + b.d1, a.d2 + b.d2, a.D + b.D, a.E + b.E};
 }
+Profile operator-(const Profile& a, const Profile& b)
+{
+    return {a.C - b.C, a.d1 - b.d1, a.d2 - b.d2, a.D - b.D, a.E - b.E};
+}
+Profile operator*(double k, const Profile& a) { return {k * a.C, k * a.d1, k * a.d2, k * a.D, k * a.E}; }
 
 class DipIntegral {
 public:
     DipIntegral(const Panel& pn, double y) : pn_(pn), y_(y), J_((pn.y2 - pn.y1) / pn.a) {}
 
-    // f and its y-derivatives at the element η, times J, scaled: C·1, C'·r, C''·r², D·1, E·r.
-    Terms operator()(double eta) const
+    // f and its y-derivatives at the element η, times J.
+    Profile operator()(double eta) const
     {
         const double k = eta / pn_.a;
         const double t = pn_.y1 + (pn_.y2 - pn_.y1) * k;
         const double rho = pn_.rUp + (pn_.rDown - pn_.rUp) * k;
         const double u = (y_ - t) / rho;  // in radii
-        const double g = std::exp(-kPi * u * u) * J_;
-        const double R = pn_.r / rho;
-        const double bend = 2 * kPi * (2 * kPi * u * u - 1);
-        return {g / rho, -2 * kPi * u * g / rho * R, bend * g / rho * R * R, -2 * kPi * u * g / rho, bend * g / rho * R};
+        const double f = std::exp(-kPi * u * u) / rho * J_;
+        const double slope = -2 * kPi * u * f / rho;                      // ∂f/∂y
+        const double bend = 2 * kPi * (2 * kPi * u * u - 1) * f / (rho * rho);  // ∂²f/∂y²
+        return {f, slope, bend, rho * slope, rho * bend};
     }
 
+    // Over the part of the width where an element reaches y at all (t within kReach radii),
+    // in first panels of at most half the smallest radius, each refined to its share of the
+    // tolerance.
     Profile integrate() const
     {
-        // Only where some element reaches y: t within kReach radii of it.
         const double reach = kReach * std::max(pn_.rUp, pn_.rDown);
         const double span = pn_.y2 - pn_.y1;
         const double lo = std::clamp((y_ - reach - pn_.y1) / span, 0.0, 1.0) * pn_.a;
         const double hi = std::clamp((y_ + reach - pn_.y1) / span, 0.0, 1.0) * pn_.a;
-        Terms sum{};
-        if (hi > lo) {
-            const double panelWidth = 0.5 * std::min(pn_.rUp, pn_.rDown) / (span / pn_.a);
-            const int n = static_cast<int>(std::min(kMaxSimpsonPanels, std::ceil((hi - lo) / panelWidth)));
-            for (int k = 0; k < std::max(n, 1); ++k) {
-                const double a = lo + (hi - lo) * k / std::max(n, 1);
-                const double b = lo + (hi - lo) * (k + 1) / std::max(n, 1);
-                const Terms fa = (*this)(a), fm = (*this)(0.5 * (a + b)), fb = (*this)(b);
-                const Terms whole = ((b - a) / 6) * (fa + 4 * fm + fb);
-                sum = sum + adaptive(a, b, fa, fm, fb, whole, kIntegrationTolerance / std::max(n, 1), kMaxSimpsonDepth);
-            }
+        Profile sum;
+        if (!(hi > lo)) return sum;
+        const double panelWidth = 0.5 * std::min(pn_.rUp, pn_.rDown) / (span / pn_.a);
+        const int n = std::max(1, static_cast<int>(std::ceil((hi - lo) / panelWidth)));
+        for (int k = 0; k < n; ++k) {
+            const double a = lo + (hi - lo) * k / n, b = lo + (hi - lo) * (k + 1) / n;
+            const Profile fa = (*this)(a), fm = (*this)(0.5 * (a + b)), fb = (*this)(b);
+            sum = sum + adaptive(a, b, fa, fm, fb, simpson(a, b, fa, fm, fb), kIntegrationTolerance / n, kMaxSimpsonDepth);
         }
-        const double r = pn_.r;
-        return {sum[0], sum[1] / r, sum[2] / (r * r), sum[3], sum[4] / r};
+        return sum;
     }
 
 private:
-    Terms adaptive(double a, double b, const Terms& fa, const Terms& fm, const Terms& fb, const Terms& whole,
-                   double tolerance, int depth) const
+    static Profile simpson(double a, double b, const Profile& fa, const Profile& fm, const Profile& fb)
+    {
+        return ((b - a) / 6) * (fa + 4 * fm + fb);
+    }
+
+    // The error measure of a difference: each coefficient made dimensionless with the strike
+    // radius (C and D are already), the largest of them.
+    double size(const Profile& p) const
+    {
+        const double r = pn_.r;
+        return std::max({std::fabs(p.C), std::fabs(p.d1 * r), std::fabs(p.d2 * r * r), std::fabs(p.D), std::fabs(p.E * r)});
+    }
+
+    Profile adaptive(double a, double b, const Profile& fa, const Profile& fm, const Profile& fb, const Profile& whole,
+                     double tolerance, int depth) const
     {
         const double m = 0.5 * (a + b);
-        const Terms flm = (*this)(0.5 * (a + m)), frm = (*this)(0.5 * (m + b));
-        const Terms left = ((m - a) / 6) * (fa + 4 * flm + fm);
-        const Terms right = ((b - m) / 6) * (fm + 4 * frm + fb);
-        const Terms delta = (left + right) - whole;
-        if (depth == 0 || largest(delta) <= 15 * tolerance) return (left + right) + (1.0 / 15) * delta;
+        const Profile flm = (*this)(0.5 * (a + m)), frm = (*this)(0.5 * (m + b));
+        const Profile left = simpson(a, m, fa, flm, fm), right = simpson(m, b, fm, frm, fb);
+        const Profile delta = left + right - whole;
+        if (depth == 0 || size(delta) <= 15 * tolerance) return left + right + (1.0 / 15) * delta;
         return adaptive(a, m, fa, flm, fm, left, tolerance / 2, depth - 1)
                + adaptive(m, b, fm, frm, fb, right, tolerance / 2, depth - 1);
     }
@@ -216,13 +223,15 @@ Movement movement(const Panel& pn, const Profile& px, const Profile& py)
 }
 
 // The four damage measures at a point: subsidence, and the larger of the strike and dip
-// values of tilt, curvature and strain.
-std::array<double, 4> damage(const Movement& m)
+// values of tilt, curvature and strain; and their limits.
+constexpr std::array kLimits = {kSubsidenceLimit, kTiltLimit, kCurvatureLimit, kStrainLimit};
+using Damage = std::remove_const_t<decltype(kLimits)>;
+
+Damage damage(const Movement& m)
 {
     return {m.W, std::max(std::fabs(m.ix), std::fabs(m.iy)), std::max(std::fabs(m.Kx), std::fabs(m.Ky)),
             std::max(std::fabs(m.ex), std::fabs(m.ey))};
 }
-constexpr std::array<double, 4> kLimits = {kSubsidenceLimit, kTiltLimit, kCurvatureLimit, kStrainLimit};
 
 Refusal check(const SubsidenceInput& in)
 {
@@ -286,7 +295,7 @@ Peak largestOn(F f, double lo, double hi)
     double c = hi - phi * (hi - lo), d = lo + phi * (hi - lo);
     double fc = f(c), fd = f(d);
     Peak best{c, fc};
-    for (int k = 0; k < kGoldenSteps; ++k) {
+    for (int k = 0; k < kRefinements; ++k) {
         if (fc >= fd) {
             hi = d, d = c, fd = fc;
             c = hi - phi * (hi - lo), fc = f(c);
@@ -308,55 +317,49 @@ double deepestY(const Panel& pn)
 
 // For each damage measure, the farthest distance from (xc, yc) at which it exceeds its
 // limit (0 where it nowhere does).
-std::array<double, 4> damageRadii(const Panel& pn, double xc, double yc)
+Damage damageRadii(const Panel& pn, double xc, double yc)
 {
-    const double xlo = pn.x1 - kSearchReach * pn.r, xhi = pn.x2 + kSearchReach * pn.r;
-    const double ylo = pn.y1 - kSearchReach * pn.rUp, yhi = pn.y2 + kSearchReach * pn.rDown;
+    const double xlo = pn.x1 - kReach * pn.r, xhi = pn.x2 + kReach * pn.r;
+    const double ylo = pn.y1 - kReach * pn.rUp, yhi = pn.y2 + kReach * pn.rDown;
     const double hx = (xhi - xlo) / (kSearchNodes - 1), hy = (yhi - ylo) / (kSearchNodes - 1);
     std::vector<Profile> px(kSearchNodes), py(kSearchNodes);
     for (int j = 0; j < kSearchNodes; ++j) px[j] = strikeProfile(pn, xlo + j * hx);
     for (int i = 0; i < kSearchNodes; ++i) py[i] = dipProfile(pn, ylo + i * hy);
 
-    std::array<double, 4> farthest{};
-    std::array<double, 4> dx{}, dy{};
+    Damage farthest{}, direction{};
     for (int i = 0; i < kSearchNodes; ++i)
         for (int j = 0; j < kSearchNodes; ++j) {
-            const auto d = damage(movement(pn, px[j], py[i]));
+            const Damage d = damage(movement(pn, px[j], py[i]));
             const double ex = xlo + j * hx - xc, ey = ylo + i * hy - yc;
             const double dist = std::hypot(ex, ey);
-            for (int k = 0; k < 4; ++k)
-                if (d[k] > kLimits[k] && dist > farthest[k]) farthest[k] = dist, dx[k] = ex, dy[k] = ey;
+            for (std::size_t k = 0; k < d.size(); ++k)
+                if (d[k] > kLimits[k] && dist > farthest[k]) farthest[k] = dist, direction[k] = std::atan2(ey, ex);
         }
 
-    // Refined around the outermost node: along a ray, the last of a few samples about the
-    // node's distance that exceeds the limit, then bisection to the boundary; over the ray's
-    // direction, golden-section search for the largest such distance within three node
-    // spacings of the node's direction.
-    const double h = std::hypot(hx, hy);
-    const double sample = h / kRaySamples;
-    std::array<double, 4> radii{};
-    for (int k = 0; k < 4; ++k) {
+    const double h = std::hypot(hx, hy), sample = h / 4;
+    Damage radii{};
+    for (std::size_t k = 0; k < radii.size(); ++k) {
         if (farthest[k] == 0) continue;
-        const double d0 = farthest[k];
+        // Along the ray at angle phi: the last sample within two node spacings of the node's
+        // distance that exceeds the limit, out while the next one still does, then bisection.
         const auto along = [&](double phi) {
-            const double ux = std::cos(phi), uy = std::sin(phi);
             const auto exceeds = [&](double s) {
-                const double x = xc + s * ux, y = yc + s * uy;
+                const double x = xc + s * std::cos(phi), y = yc + s * std::sin(phi);
                 return damage(movement(pn, strikeProfile(pn, x), dipProfile(pn, y)))[k] > kLimits[k];
             };
             double in = -1;
-            for (int n = 0; n <= 4 * kRaySamples; ++n)
-                if (const double s = d0 + (n - 2 * kRaySamples) * sample; s >= 0 && exceeds(s)) in = s;
+            for (double s = farthest[k] - 2 * h; s <= farthest[k] + 2 * h; s += sample)
+                if (s >= 0 && exceeds(s)) in = s;
             if (in < 0) return 0.0;
             double out = in + sample;
-            for (int n = 0; n < kSearchNodes && exceeds(out); ++n) in = out, out += sample;
-            for (int n = 0; n < kBisections; ++n) {
+            while (exceeds(out) && out < farthest[k] + kSearchNodes * h) in = out, out += sample;
+            for (int n = 0; n < kRefinements; ++n) {
                 const double mid = 0.5 * (in + out);
                 (exceeds(mid) ? in : out) = mid;
             }
             return in;
         };
-        const double phi = std::atan2(dy[k], dx[k]), spread = std::min(kPi, 3 * h / d0);
+        const double phi = direction[k], spread = std::min(kPi, 3 * h / farthest[k]);
         radii[k] = std::max(along(phi), largestOn(along, phi - spread, phi + spread).value);
     }
     return radii;

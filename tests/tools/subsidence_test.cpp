@@ -233,6 +233,7 @@ TEST(Subsidence, Refusals)
         {[](SubsidenceInput& i) { i.theta = 90.5f; }, "最大下沉角θ必须大于0且不大于90度，请重新输入！", "theta"},
         {[](SubsidenceInput& i) { i.p = 0; }, "工作面走向长p必须大于0，请重新输入！", "p"},
         {[](SubsidenceInput& i) { i.a = -5; }, "工作面沿倾斜方向的水平距离a必须大于0，请重新输入！", "a"},
+        {[](SubsidenceInput& i) { i.a = 0; }, "工作面沿倾斜方向的水平距离a必须大于0，请重新输入！", "a"},
         {[](SubsidenceInput& i) { i.m = 0; }, "采厚m必须大于0，请重新输入！", "m"},
         {[](SubsidenceInput& i) { i.q = 0; }, "下沉系数q必须大于0，请重新输入！", "q"},
         {[](SubsidenceInput& i) { i.b = -0.1f; }, "水平移动系数b不能小于0，请重新输入！", "b"},
@@ -244,6 +245,10 @@ TEST(Subsidence, Refusals)
         {[](SubsidenceInput& i) { i.s1 = 25, i.s2 = 25; }, "拐点偏移距s1+s2必须小于工作面倾斜方向的水平距离a，请重新输入！", "s1"},
         // 100 − 57.725·tg 60° = 0.02 m up-dip against 200 m down-dip.
         {[](SubsidenceInput& i) { i.H0 = 100, i.alpha = 60, i.a = 115.45f; },
+         "工作面上山边界与下山边界的采深相差过大，无法计算，请重新输入！", "a"},
+        // A wide panel from 2 m to 200 m deep (tg α = 198/1600): radii 1 m and 100 m; the 12
+        // largest radii of reach need 2400 first panels of half a metre.
+        {[](SubsidenceInput& i) { i.H0 = 101, i.tanBeta = 2, i.a = 1600, i.alpha = 7.0548f; },
          "工作面上山边界与下山边界的采深相差过大，无法计算，请重新输入！", "a"},
     };
     for (const auto& c : cases) {
@@ -304,6 +309,12 @@ TEST(SubsidenceBasin, GridAroundThePanel)
     EXPECT_DOUBLE_EQ(coarse.xs.front(), -160);
     EXPECT_DOUBLE_EQ(coarse.xs.back(), 480);
     EXPECT_DOUBLE_EQ(coarse.ys.back(), 360);
+    // A spacing of 7.3 (7.30000019 in single precision): −21·7.3 and 48·7.3 shown with 6 digits.
+    in.step = 7.3f;
+    const Table odd = subsidenceBasinTable(computeSubsidenceBasin(in));
+    EXPECT_EQ(odd.columns[1], "-153.3");
+    EXPECT_EQ(odd.rows[0][0], "-153.3");
+    EXPECT_EQ(odd.rows.back()[0], "350.4");
 }
 
 TEST(SubsidenceBasin, RefusesNoSpacingAndHugeGrids)

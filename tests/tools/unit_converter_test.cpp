@@ -9,6 +9,7 @@
 #include <map>
 #include <set>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "tools/temp_dir.h"
 
@@ -200,10 +201,14 @@ TEST(UnitFile, AppendsOneLineAndNothingElse)
     EXPECT_EQ(appendUnitLine(file.string(), "[长度][1][米]=[10][分米]\n"), "");
     EXPECT_EQ(slurp(file), "[长度][1][米]=[100][厘米]\n[长度][1][米]=[10][分米]\n");
 
-    // A file that is gone is made again with the line.
+    // A file that is gone is made again with the line, readable by all, writable by its owner.
     fs::remove(file);
+    const mode_t mask = ::umask(022);
     EXPECT_EQ(appendUnitLine(file.string(), "[a][1][b]=[2][c]\n"), "");
+    ::umask(mask);
     EXPECT_EQ(slurp(file), "[a][1][b]=[2][c]\n");
+    using fs::perms;
+    EXPECT_EQ(fs::status(file).permissions(), perms::owner_read | perms::owner_write | perms::group_read | perms::others_read);
 }
 
 TEST(UnitFile, FailingAppendIsReportedAndLeavesTheFileAsItWas)
@@ -249,6 +254,19 @@ TEST(UnitFile, ReadingCreatesAMissingFileEmptyAndReportsFailures)
 
     write(file, kLength);
     EXPECT_EQ(readUnitFile(file.string()).text, kLength);
+
+    // Up to 16 MiB is read; a larger file is not a unit file.
+    write(file, std::string(16 * 1024 * 1024, '\n'));
+    EXPECT_EQ(readUnitFile(file.string()).error, "");
+    write(file, std::string(16 * 1024 * 1024 + 1, '\n'));
+    EXPECT_NE(readUnitFile(file.string()).error.find("File too large"), std::string::npos);
+    // The same for a new file made by reading.
+    fs::remove(file);
+    const mode_t mask = ::umask(022);
+    readUnitFile(file.string());
+    ::umask(mask);
+    EXPECT_EQ(fs::status(file).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
 
     const UnitFileText folder = readUnitFile(dir.path().string());
     EXPECT_NE(folder.error.find("打开单位文件失败"), std::string::npos) << folder.error;
