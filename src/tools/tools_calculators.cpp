@@ -2,6 +2,8 @@
 
 #include "tools/geo_distance.h"
 #include "tools/sludge.h"
+#include "tools/subsidence.h"
+#include "tools/unit_converter.h"
 
 namespace qelvo::tools {
 
@@ -10,8 +12,9 @@ const CalculatorList& toolsCalculators()
     static const CalculatorList list = {
         listed(32806, 21, sludgeCalculator()),
         listed(32820, 30, geoDistanceCalculator()),
-        planned(32819, 5, "单位换算器"),
-        planned(32818, 19, "概率积分模型"),
+        listed(32819, 5, unitsCalculator()),
+        listed(32818, 19, subsidenceCalculator()),
+        listed(subsidenceBasinCalculator()),
     };
     return list;
 }
