@@ -7,6 +7,15 @@
 #include "noise/noise_evaluation.h"
 #include "noise/path_difference.h"
 #include "noise/workshop_noise.h"
+// --- risk: to move into the risk domain list ---
+#include "risk/bleve.h"
+#include "risk/jet_fire.h"
+#include "risk/leak.h"
+#include "risk/oil_film.h"
+#include "risk/pool_evaporation.h"
+#include "risk/pool_fire.h"
+#include "risk/vce.h"
+// --- end risk ---
 #include "tools/geo_distance.h"
 #include "tools/sludge.h"
 #include "water/sewage.h"
@@ -47,6 +56,20 @@ const std::vector<Calculator>& calculators()
         eraseTypes(water::phCalculator()),
         eraseTypes(water::rainstormCalculator()),
         eraseTypes(water::temperatureCalculator()),
+        // --- risk: to move into the risk domain list ---
+        eraseTypes(risk::liquidLeakCalculator()),
+        eraseTypes(risk::gasLeakCalculator()),
+        eraseTypes(risk::twoPhaseLeakCalculator()),
+        eraseTypes(risk::flashEvaporationCalculator()),
+        eraseTypes(risk::heatEvaporationCalculator()),
+        eraseTypes(risk::massEvaporationCalculator()),
+        eraseTypes(risk::poolEvaporationCalculator()),
+        eraseTypes(risk::bleveCalculator()),
+        eraseTypes(risk::poolFireCalculator()),
+        eraseTypes(risk::jetFireCalculator()),
+        eraseTypes(risk::vceCalculator()),
+        eraseTypes(risk::oilFilmCalculator()),
+        // --- end risk ---
         eraseTypes(tools::sludgeCalculator()),
         eraseTypes(tools::geoDistanceCalculator()),
     };
