@@ -54,6 +54,7 @@ TEST(Bleve, FireballAndReceptor)
     EXPECT_EQ(testing::runById("risk.bleve", {{"x", "4"}}).report.text, cases[2].text);
     EXPECT_TRUE(computeBleve(x4).inside);
     EXPECT_FALSE(computeBleve(x5).inside);
+    EXPECT_TRUE(computeBleve({.x = computeBleve({}).ball.D * 0.5f}).inside);  // on the fireball's edge
 }
 
 TEST(Bleve, StorageScalesTheMassBeforeThePower)
@@ -88,31 +89,17 @@ TEST(Bleve, DamageDistances)
 
 TEST(Bleve, Refusals)
 {
-    struct Case {
-        float BleveInput::*member;
-        float value;
-        const char* message;
-        const char* key;
+    const testing::RefusalCase<BleveInput> cases[] = {
+        // 10 g in the tank: a fireball of 0.61 m lasting 0.25 s.
+        {{.W = 0}, {.W = 0.01f}, "储罐容量W必须大于0，请重新输入！", "W"},
+        {{.Pw = 0}, {.Pw = 0.5f}, "饱和水蒸气压Pw必须大于0，请重新输入！", "Pw"},
+        // 434256.4 + 1737.2·1700 = 3387496.3 J/kg must stay below Hc.
+        {{.Hc = 3387496}, {.Hc = 3387500}, "物质燃烧热Hc必须大于Hv与Cp·T之和，请重新输入！", "Hc"},
+        {{.RH = 0}, {.RH = 0.5f}, "相对湿度RH必须大于0，请重新输入！", "RH"},
+        {{.P = 0}, {.P = 0.5f}, "储罐破裂瞬间储存物料饱和蒸气压力P必须大于0，请重新输入！", "P"},
+        {{.x = -1}, {.x = 0}, "预测点离储罐水平距离x不能为负数，请重新输入！", "x"},
     };
-    const Case cases[] = {
-        {&BleveInput::W, 0, "储罐容量W必须大于0，请重新输入！", "W"},
-        {&BleveInput::Pw, 0, "饱和水蒸气压Pw必须大于0，请重新输入！", "Pw"},
-        // 434256.4 + 1737.2·1700 = 3387496.4 J/kg must stay below Hc.
-        {&BleveInput::Hc, 3387496, "物质燃烧热Hc必须大于Hv与Cp·T之和，请重新输入！", "Hc"},
-        {&BleveInput::RH, 0, "相对湿度RH必须大于0，请重新输入！", "RH"},
-        {&BleveInput::P, 0, "储罐破裂瞬间储存物料饱和蒸气压力P必须大于0，请重新输入！", "P"},
-        {&BleveInput::x, -1, "预测点离储罐水平距离x不能为负数，请重新输入！", "x"},
-    };
-    for (const auto& c : cases) {
-        BleveInput in;
-        in.*c.member = c.value;
-        const Refusal r = computeBleve(in).refusal;
-        EXPECT_EQ(r.message, c.message) << c.key;
-        EXPECT_EQ(r.focusKey, c.key);
-    }
-    BleveInput justAbove;
-    justAbove.Hc = 3387500;
-    EXPECT_FALSE(computeBleve(justAbove).refusal.refused());
+    testing::expectRefusals(cases, computeBleve);
     testing::expectSurvivesHostileInputs(bleveCalculator(), [](const BleveResult& r, const std::string& context) {
         testing::expectDrawable(r.hazard.curve.xs, r.hazard.curve.ys, context);
     });

@@ -67,6 +67,8 @@ TEST(JetFire, DamageDistances)
     const JetFireResult r = computeJetFire(in);
     EXPECT_NEAR(r.hazard.curve.xs.front(), 0.2 * 14.9733, 1e-4);
     EXPECT_EQ(r.hazard.curve.xLabel, "离火焰点源距离 [m]");
+    // A flame of 1.5 mm (1e-9 kg/s: Lf = 0.0061858·0.0418^0.444): the curve starts at 1 mm.
+    EXPECT_EQ(computeJetFire({.m = 1e-9f}).hazard.curve.xs.front(), 1e-3);
     EXPECT_NEAR(jetRadiation(1000, 1, 1), 1000 / 12566.36, 1e-15);  // τ = 1 at 1 m
     // τ = 1 − 0.0565·4.605170 = 0.739808 at 100 m.
     EXPECT_NEAR(jetRadiation(12566.36e4, 1, 100), 0.739808, 1e-6);
@@ -74,31 +76,16 @@ TEST(JetFire, DamageDistances)
 
 TEST(JetFire, Refusals)
 {
-    struct Case {
-        float JetFireInput::*member;
-        float value;
-        const char* message;
+    const testing::RefusalCase<JetFireInput> cases[] = {
+        {{.m = -1}, {.m = 0}, "质量流速m不能为负数，请重新输入！", "m"},
+        {{.Hc = -1}, {.Hc = 0}, "物质燃烧热Hc不能为负数，请重新输入！", "Hc"},
+        {{.f = -1}, {.f = 0}, "热辐射率f不能为负数，请重新输入！", "f"},
+        {{.t = 0}, {.t = 0.5f}, "暴露时间t必须大于0，请重新输入！", "t"},
+        {{.x = 0}, {.x = 0.5f}, "预测点离火焰点源距离x必须大于0，请重新输入！", "x"},
+        // τ = 1 − 0.0565·ln x reaches 0 at e^(1/0.0565) = 4.86e7 m.
+        {{.x = 5e7f}, {.x = 4.8e7f}, "预测点离火焰点源距离x过大（大气透射率不大于0），请重新输入！", "x"},
     };
-    const Case cases[] = {
-        {&JetFireInput::m, -1, "质量流速m不能为负数，请重新输入！"},
-        {&JetFireInput::Hc, -1, "物质燃烧热Hc不能为负数，请重新输入！"},
-        {&JetFireInput::f, -1, "热辐射率f不能为负数，请重新输入！"},
-        {&JetFireInput::t, 0, "暴露时间t必须大于0，请重新输入！"},
-        {&JetFireInput::x, 0, "预测点离火焰点源距离x必须大于0，请重新输入！"},
-        // τ = 1 − 0.0565·ln x reaches 0 at e^(1/0.0565) = 4.9e7 m.
-        {&JetFireInput::x, 5e7f, "预测点离火焰点源距离x过大（大气透射率不大于0），请重新输入！"},
-    };
-    const char* keys[] = {"m", "Hc", "f", "t", "x", "x"};
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        JetFireInput in;
-        in.*cases[i].member = cases[i].value;
-        const Refusal r = computeJetFire(in).refusal;
-        EXPECT_EQ(r.message, cases[i].message) << i;
-        EXPECT_EQ(r.focusKey, keys[i]) << i;
-    }
-    JetFireInput far;
-    far.x = 4.8e7f;  // τ still just above 0
-    EXPECT_FALSE(computeJetFire(far).refusal.refused());
+    testing::expectRefusals(cases, computeJetFire);
     testing::expectSurvivesHostileInputs(jetFireCalculator(), [](const JetFireResult& r, const std::string& context) {
         testing::expectDrawable(r.hazard.curve.xs, r.hazard.curve.ys, context);
     });

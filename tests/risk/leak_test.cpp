@@ -8,6 +8,7 @@
 namespace qelvo::risk {
 namespace {
 
+using testing::RefusalCase;
 using testing::runById;
 
 TEST(LiquidLeak, DefaultsByHandAndThroughTheCommandLine)
@@ -32,23 +33,13 @@ TEST(LiquidLeak, AHeadOfLiquidStillPushesAgainstASlightUnderpressure)
 
 TEST(LiquidLeak, Refusals)
 {
-    struct Case {
-        LiquidLeakInput in;
-        const char* message;
-        const char* key;
+    const RefusalCase<LiquidLeakInput> cases[] = {
+        {{.rho = 0}, {.rho = 0.5f}, "液体密度ρ必须大于0，请重新输入！", "rho"},
+        // 2·(−101300)/0.9 + 39.2 < 0; with no head and no pressure difference the root is 0.
+        {{.P = 0}, {.P = 101300, .h = 0}, "容器内介质压力P与液柱压力之和小于环境压力P0，液体不会流出，请重新输入！", "P"},
     };
-    LiquidLeakInput noDensity, underpressure;
-    noDensity.rho = 0;
-    underpressure.P = 0;  // 2·(−101300)/0.9 + 39.2 < 0
-    const Case cases[] = {
-        {noDensity, "液体密度ρ必须大于0，请重新输入！", "rho"},
-        {underpressure, "容器内介质压力P与液柱压力之和小于环境压力P0，液体不会流出，请重新输入！", "P"},
-    };
-    for (const auto& c : cases) {
-        const Refusal r = computeLiquidLeak(c.in).refusal;
-        EXPECT_EQ(r.message, c.message);
-        EXPECT_EQ(r.focusKey, c.key);
-    }
+    testing::expectRefusals(cases, computeLiquidLeak);
+    EXPECT_EQ(computeLiquidLeak({.P = 101300, .h = 0}).QL, 0.0);
     testing::expectSurvivesHostileInputs(liquidLeakCalculator());
 }
 
@@ -103,28 +94,16 @@ TEST(GasLeak, EqualPressuresLeakNothing)
 
 TEST(GasLeak, Refusals)
 {
-    struct Case {
-        float GasLeakInput::*member;
-        float value;
-        const char* message;
-        const char* key;
+    const RefusalCase<GasLeakInput> cases[] = {
+        {{.P = 0}, {.P = 0.5f, .P0 = 0.25f}, "容器内介质压力P必须大于0，请重新输入！", "P"},
+        {{.P0 = -1}, {.P0 = 0}, "环境压力P0不能为负数，请重新输入！", "P0"},
+        {{.P0 = 110001}, {.P0 = 110000}, "环境压力P0大于容器内介质压力P，气体不会泄漏，请重新输入！", "P0"},
+        {{.M = 0}, {.M = 0.5f}, "气体分子量M必须大于0，请重新输入！", "M"},
+        {{.TG = 0}, {.TG = 0.5f}, "气体温度TG必须大于0，请重新输入！", "TG"},
+        {{.kappa = 1}, {.kappa = 1.01f}, "气体绝热指数κ必须大于1，请重新输入！", "kappa"},
+        {{.kappa = 0.5f}, {.kappa = 3}, "气体绝热指数κ必须大于1，请重新输入！", "kappa"},
     };
-    const Case cases[] = {
-        {&GasLeakInput::P, 0, "容器内介质压力P必须大于0，请重新输入！", "P"},
-        {&GasLeakInput::P0, -1, "环境压力P0不能为负数，请重新输入！", "P0"},
-        {&GasLeakInput::P0, 110001, "环境压力P0大于容器内介质压力P，气体不会泄漏，请重新输入！", "P0"},
-        {&GasLeakInput::M, 0, "气体分子量M必须大于0，请重新输入！", "M"},
-        {&GasLeakInput::TG, 0, "气体温度TG必须大于0，请重新输入！", "TG"},
-        {&GasLeakInput::kappa, 1, "气体绝热指数κ必须大于1，请重新输入！", "kappa"},
-        {&GasLeakInput::kappa, 0.5f, "气体绝热指数κ必须大于1，请重新输入！", "kappa"},
-    };
-    for (const auto& c : cases) {
-        GasLeakInput in;
-        in.*c.member = c.value;
-        const Refusal r = computeGasLeak(in).refusal;
-        EXPECT_EQ(r.message, c.message) << c.value;
-        EXPECT_EQ(r.focusKey, c.key) << c.value;
-    }
+    testing::expectRefusals(cases, computeGasLeak);
     testing::expectSurvivesHostileInputs(gasLeakCalculator());
 }
 
@@ -158,31 +137,20 @@ TEST(TwoPhaseLeak, FlashFractionMessages)
 
 TEST(TwoPhaseLeak, Refusals)
 {
-    struct Case {
-        float TwoPhaseLeakInput::*member;
-        float value;
-        const char* message;
-        const char* key;
+    const char* kNoDensity = "按蒸发比例Fv算得的两相混合物密度不是正数，请重新输入！";
+    const RefusalCase<TwoPhaseLeakInput> cases[] = {
+        // Light phases: ρm = 1/(0.727/0.5 + 0.273/0.9) = 0.569, below 1 but a density.
+        {{.rho1 = 0}, {.rho1 = 0.5f, .rho2 = 0.9f}, "液体蒸发的蒸气密度ρ1必须大于0，请重新输入！", "rho1"},
+        {{.rho2 = -1}, {.rho2 = 0.5f}, "液体密度ρ2必须大于0，请重新输入！", "rho2"},
+        {{.H = 0}, {.H = 0.5f}, "液体气化热H必须大于0，请重新输入！", "H"},
+        {{.P = -1}, {.P = 0}, "操作压力或容器压力P不能为负数，请重新输入！", "P"},
+        // Fv = 80·(262.5 − 400)/1100 = −10: 1/ρm = 1/1100 − 10·(1/1000 − 1/1100) = 0; at
+        // 263 K it is 3.3e-6 > 0.
+        {{.TLG = 262.5f}, {.TLG = 263}, kNoDensity, "TLG"},
+        {{.TLG = 200}, {.TLG = 263}, kNoDensity, "TLG"},
     };
-    const Case cases[] = {
-        {&TwoPhaseLeakInput::rho1, 0, "液体蒸发的蒸气密度ρ1必须大于0，请重新输入！", "rho1"},
-        {&TwoPhaseLeakInput::rho2, -1, "液体密度ρ2必须大于0，请重新输入！", "rho2"},
-        {&TwoPhaseLeakInput::H, 0, "液体气化热H必须大于0，请重新输入！", "H"},
-        {&TwoPhaseLeakInput::P, -1, "操作压力或容器压力P不能为负数，请重新输入！", "P"},
-        // Fv = 80·(262.5 − 400)/1100 = −10: 1/ρm = 1/1100 − 10·(1/1000 − 1/1100) = 0.
-        {&TwoPhaseLeakInput::TLG, 262.5f, "按蒸发比例Fv算得的两相混合物密度不是正数，请重新输入！", "TLG"},
-        {&TwoPhaseLeakInput::TLG, 200, "按蒸发比例Fv算得的两相混合物密度不是正数，请重新输入！", "TLG"},
-    };
-    for (const auto& c : cases) {
-        TwoPhaseLeakInput in;
-        in.*c.member = c.value;
-        const Refusal r = computeTwoPhaseLeak(in).refusal;
-        EXPECT_EQ(r.message, c.message) << c.value;
-        EXPECT_EQ(r.focusKey, c.key) << c.value;
-    }
-    TwoPhaseLeakInput still;
-    still.P = 0;  // no pressure, no leak
-    EXPECT_EQ(computeTwoPhaseLeak(still).QLG, 0.0);
+    testing::expectRefusals(cases, computeTwoPhaseLeak);
+    EXPECT_EQ(computeTwoPhaseLeak({.P = 0}).QLG, 0.0);  // no pressure, no leak
     testing::expectSurvivesHostileInputs(twoPhaseLeakCalculator());
 }
 

@@ -40,28 +40,18 @@ TEST(OilFilm, Texts)
 
 TEST(OilFilm, Refusals)
 {
-    struct Case {
-        float OilFilmInput::*member;
-        float value;
-        const char* message;
-        const char* key;
+    const testing::RefusalCase<OilFilmInput> cases[] = {
+        {{.V0 = -1}, {.V0 = 0}, "溢油量V0不能为负数，请重新输入！", "V0"},
+        {{.D0 = -1}, {.D0 = 0}, "油膜初始时刻直径D0不能为负数，请重新输入！", "D0"},
+        {{.gamma = 0}, {.gamma = 0.5f, .gamma0 = 0.25f}, "水比重γ必须大于0，请重新输入！", "gamma"},
+        {{.gamma0 = -1}, {.gamma0 = 0}, "石油比重γ0不能为负数，请重新输入！", "gamma0"},
+        {{.K = -1}, {.K = 0}, "常数K不能为负数，请重新输入！", "K"},
+        {{.t = -1}, {.t = 0}, "扩展时间t不能为负数，请重新输入！", "t"},
+        // No slick and no spreading: the root is 0, a diameter of 0.
+        {{.gamma0 = 1001}, {.D0 = 0, .t = 0}, "石油比重γ0大于水比重γ，油膜直径无实数解，请重新输入！", "gamma0"},
     };
-    const Case cases[] = {
-        {&OilFilmInput::V0, -1, "溢油量V0不能为负数，请重新输入！", "V0"},
-        {&OilFilmInput::D0, -1, "油膜初始时刻直径D0不能为负数，请重新输入！", "D0"},
-        {&OilFilmInput::gamma, 0, "水比重γ必须大于0，请重新输入！", "gamma"},
-        {&OilFilmInput::gamma0, -1, "石油比重γ0不能为负数，请重新输入！", "gamma0"},
-        {&OilFilmInput::K, -1, "常数K不能为负数，请重新输入！", "K"},
-        {&OilFilmInput::t, -1, "扩展时间t不能为负数，请重新输入！", "t"},
-        {&OilFilmInput::gamma0, 1001, "石油比重γ0大于水比重γ，油膜直径无实数解，请重新输入！", "gamma0"},
-    };
-    for (const auto& c : cases) {
-        OilFilmInput in;
-        in.*c.member = c.value;
-        const Refusal r = computeOilFilm(in).refusal;
-        EXPECT_EQ(r.message, c.message) << c.key;
-        EXPECT_EQ(r.focusKey, c.key);
-    }
+    testing::expectRefusals(cases, computeOilFilm);
+    EXPECT_EQ(computeOilFilm({.D0 = 0, .t = 0}).text, "0分钟后油膜直径为0.000000[m]");
     testing::expectSurvivesHostileInputs(oilFilmCalculator());
 }
 

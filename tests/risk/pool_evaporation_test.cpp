@@ -8,6 +8,8 @@
 namespace qelvo::risk {
 namespace {
 
+using testing::RefusalCase;
+using testing::expectRefusals;
 using testing::runById;
 
 TEST(PoolEvaporation, WindowDefaultsByHand)
@@ -45,9 +47,9 @@ TEST(PoolEvaporation, StabilityClasses)
         EXPECT_EQ(formatSingle(computeMass(in).Q3), c.Q3);
     }
     EXPECT_EQ(runById("risk.mass_evaporation", {{"stability", "稳定(E,F)"}}).report.fields.at(0).second, "46.1788");
-    MassInput calm;
-    calm.u = 0;  // no wind, no mass transfer
-    EXPECT_EQ(computeMass(calm).Q3, 0.0f);
+    const MassResult calm = computeMass({.u = 0});  // no wind, no mass transfer
+    EXPECT_FALSE(calm.refusal.refused());
+    EXPECT_EQ(calm.Q3, 0.0f);
 }
 
 TEST(PoolEvaporation, Total)
@@ -110,45 +112,24 @@ TEST(PoolEvaporation, Refusals)
     EXPECT_EQ(r.message, "液体气化热要大于0");
     EXPECT_EQ(r.focusKey, "H");
     EXPECT_EQ(r.caption, "");
-    FlashInput noTime;
-    noTime.t1 = -1;
-    r = computeFlash(noTime).refusal;
+    r = computeFlash({.t1 = -1}).refusal;
     EXPECT_EQ(r.message, "闪蒸蒸发时间要大于0");
     EXPECT_EQ(r.focusKey, "t1");
+    EXPECT_FALSE(computeFlash({.t1 = 0.5f, .H = 0.5f}).refusal.refused());
 
-    struct HeatCase {
-        float HeatInput::*member;
-        const char* message;
-        const char* key;
+    // Each with an input refused and a nearby one accepted.
+    const RefusalCase<HeatInput> heat[] = {
+        {{.t = 0}, {.t = 0.5f}, "蒸发时间t必须大于0，请重新输入！", "t"},
+        {{.alpha = 0}, {.alpha = 0.5f}, "表面热扩散系数α必须大于0，请重新输入！", "alpha"},
+        {{.H = 0}, {.H = 0.5f}, "液体汽化热H必须大于0，请重新输入！", "H"},
     };
-    const HeatCase heat[] = {
-        {&HeatInput::t, "蒸发时间t必须大于0，请重新输入！", "t"},
-        {&HeatInput::alpha, "表面热扩散系数α必须大于0，请重新输入！", "alpha"},
-        {&HeatInput::H, "液体汽化热H必须大于0，请重新输入！", "H"},
+    expectRefusals(heat, computeHeat);
+    const RefusalCase<MassInput> mass[] = {
+        {{.r = -1}, {.r = 0}, "液池半径r不能为负数，请重新输入！", "r"},
+        {{.T0 = 0}, {.T0 = 0.5f}, "环境温度T0必须大于0，请重新输入！", "T0"},
+        {{.u = -1}, {.u = 0}, "风速u不能为负数，请重新输入！", "u"},
     };
-    for (const auto& c : heat) {
-        HeatInput in;
-        in.*c.member = 0;
-        EXPECT_EQ(computeHeat(in).refusal.message, c.message);
-        EXPECT_EQ(computeHeat(in).refusal.focusKey, c.key);
-    }
-    struct MassCase {
-        float MassInput::*member;
-        float value;
-        const char* message;
-        const char* key;
-    };
-    const MassCase mass[] = {
-        {&MassInput::r, -1, "液池半径r不能为负数，请重新输入！", "r"},
-        {&MassInput::T0, 0, "环境温度T0必须大于0，请重新输入！", "T0"},
-        {&MassInput::u, -1, "风速u不能为负数，请重新输入！", "u"},
-    };
-    for (const auto& c : mass) {
-        MassInput in;
-        in.*c.member = c.value;
-        EXPECT_EQ(computeMass(in).refusal.message, c.message);
-        EXPECT_EQ(computeMass(in).refusal.focusKey, c.key);
-    }
+    expectRefusals(mass, computeMass);
     testing::expectSurvivesHostileInputs(flashEvaporationCalculator());
     testing::expectSurvivesHostileInputs(heatEvaporationCalculator());
     testing::expectSurvivesHostileInputs(massEvaporationCalculator());

@@ -82,27 +82,15 @@ TEST(PoolFire, DamageDistancesOfThePointSource)
 
 TEST(PoolFire, Refusals)
 {
-    struct Case {
-        float PoolFireInput::*member;
-        float value;
-        const char* message;
-        const char* key;
+    const testing::RefusalCase<PoolFireInput> cases[] = {
+        {{.W = 0}, {.W = 0.5f}, "泄漏液体质量W必须大于0，请重新输入！", "W"},
+        {{.Hc = 0}, {.Hc = 0.5f}, "液体燃烧热Hc必须大于0，请重新输入！", "Hc"},
+        {{.Hv = 0}, {.Hv = 0.5f}, "常压沸点下的蒸发热Hv必须大于0，请重新输入！", "Hv"},
+        {{.Cp = -1}, {.Cp = 0}, "液体比定压热容Cp不能为负数，请重新输入！", "Cp"},
+        {{.rho = 0}, {.rho = 0.5f}, "液体密度ρ必须大于0，请重新输入！", "rho"},
+        {{.f = -1}, {.f = 0}, "热辐射系数f不能为负数，请重新输入！", "f"},
     };
-    const Case cases[] = {
-        {&PoolFireInput::W, 0, "泄漏液体质量W必须大于0，请重新输入！", "W"},
-        {&PoolFireInput::Hc, 0, "液体燃烧热Hc必须大于0，请重新输入！", "Hc"},
-        {&PoolFireInput::Hv, 0, "常压沸点下的蒸发热Hv必须大于0，请重新输入！", "Hv"},
-        {&PoolFireInput::Cp, -1, "液体比定压热容Cp不能为负数，请重新输入！", "Cp"},
-        {&PoolFireInput::rho, 0, "液体密度ρ必须大于0，请重新输入！", "rho"},
-        {&PoolFireInput::f, -1, "热辐射系数f不能为负数，请重新输入！", "f"},
-    };
-    for (const auto& c : cases) {
-        PoolFireInput in;
-        in.*c.member = c.value;
-        const Refusal r = computePoolFire(in).refusal;
-        EXPECT_EQ(r.message, c.message) << c.key;
-        EXPECT_EQ(r.focusKey, c.key);
-    }
+    testing::expectRefusals(cases, computePoolFire);
     testing::expectSurvivesHostileInputs(poolFireCalculator(), [](const PoolFireResult& r, const std::string& context) {
         testing::expectDrawable(r.hazard.curve.xs, r.hazard.curve.ys, context);
     });

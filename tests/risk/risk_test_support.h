@@ -88,6 +88,26 @@ void expectSurvivesHostileInputs(const CalculatorDef<In, Out>& def)
     expectSurvivesHostileInputs(def, [](const Out&, const std::string&) {});
 }
 
+// A refusal with an input it refuses and a nearby input it accepts.
+template <class In>
+struct RefusalCase {
+    In refused, accepted;
+    const char* message;
+    const char* key;
+};
+
+template <class In, std::size_t N, class Compute>
+void expectRefusals(const RefusalCase<In> (&cases)[N], Compute compute)
+{
+    for (const auto& c : cases) {
+        const Refusal r = compute(c.refused).refusal;
+        EXPECT_EQ(r.message, c.message) << c.key;
+        EXPECT_EQ(r.focusKey, c.key) << c.message;
+        const Refusal accepted = compute(c.accepted).refusal;
+        EXPECT_FALSE(accepted.refused()) << c.key << " refused " << accepted.message;
+    }
+}
+
 // A curve the window can draw: as many distances as values, all finite, distances rising.
 inline void expectDrawable(const std::vector<double>& xs, const std::vector<double>& ys, const std::string& context)
 {

@@ -67,6 +67,7 @@ TEST(Vce, WhatThePageKeeps)
 
     // "确定" with 0 leaves everything; a reading stores ΔP and Pd and shows the lookup text.
     EXPECT_FALSE(applyLookup(memory, 0).changed);
+    EXPECT_FALSE(applyLookup(memory, 0).refusal.refused());
     const LookupOutcome looked = applyLookup(memory, 50000);
     EXPECT_TRUE(looked.changed);
     EXPECT_EQ(looked.text, "TNT当量为 21.1532[kg],无因次距离为 3.61583[m]\r\n查图知：爆炸冲击波超压为 50000[Pa]\r\n则死亡概率为 0.918953");
@@ -80,10 +81,10 @@ TEST(Vce, WhatThePageKeeps)
     refused.W = 0;
     remember(memory, computeVce(refused));
     EXPECT_FLOAT_EQ(memory.WTNT, 21.1532269f);
-    VceInput read;
-    read.dP = 20000;
-    remember(memory, computeVce(read));
+    remember(memory, computeVce({.dP = 20000}));
     EXPECT_EQ(memory.dP, 20000);
+    EXPECT_TRUE(applyLookup(memory, 0.5f).changed);
+    EXPECT_EQ(memory.dP, 0.5f);
 }
 
 TEST(Vce, DamageDistances)
@@ -144,40 +145,25 @@ TEST(Vce, LookupChart)
 
 TEST(Vce, Refusals)
 {
-    struct Case {
-        int method;
-        float VceInput::*member;
-        float value;
-        const char* message;
-        const char* key;
+    constexpr int D = kDirectMethod;
+    const testing::RefusalCase<VceInput> cases[] = {
+        {{.W = 0}, {.W = 0.5f}, "泄露燃料质量W必须大于0，请重新输入！", "W"},
+        {{.Hf = 0}, {.Hf = 0.5f}, "燃料燃烧热Hf必须大于0，请重新输入！", "Hf"},
+        {{.T1 = 80.1f}, {.T1 = 80.2f}, "容器内温度T1必须高于燃料沸点温度T2，请重新输入！", "T1"},
+        {{.HTNT = 0}, {.HTNT = 0.5f}, "TNT的爆热HTNT必须大于0，请重新输入！", "HTNT"},
+        {{.L = 0}, {.L = 0.5f}, "燃料汽化热L必须大于0，请重新输入！", "L"},
+        {{.ae = 0}, {.ae = 0.5f}, "TNT当量系数ae必须大于0，请重新输入！", "ae"},
+        {{.Cp = 0}, {.Cp = 0.5f}, "燃料平均比热Cp必须大于0，请重新输入！", "Cp"},
+        {{.method = D, .eta = 0}, {.method = D, .eta = 0.5f}, "爆炸效率因子必须大于0，请重新输入！", "eta"},
+        {{.method = D, .a = 0}, {.method = D, .a = 0.5f}, "蒸汽云当量系数a必须大于0，请重新输入！", "a"},
+        {{.method = D, .Pa = 0}, {.method = D, .Pa = 0.5f}, "环境压力Pa必须大于0，请重新输入！", "Pa"},
+        {{.method = D, .x = 0}, {.method = D, .x = 0.5f}, "预测点离爆炸点距离x必须大于0，请重新输入！", "x"},
+        {{.dP = -1}, {.dP = 0}, "查图知超压不能为负数，请重新输入！", "dP"},
     };
-    const Case cases[] = {
-        {kTntMethod, &VceInput::W, 0, "泄露燃料质量W必须大于0，请重新输入！", "W"},
-        {kTntMethod, &VceInput::Hf, 0, "燃料燃烧热Hf必须大于0，请重新输入！", "Hf"},
-        {kTntMethod, &VceInput::T1, 80.1f, "容器内温度T1必须高于燃料沸点温度T2，请重新输入！", "T1"},
-        {kTntMethod, &VceInput::HTNT, 0, "TNT的爆热HTNT必须大于0，请重新输入！", "HTNT"},
-        {kTntMethod, &VceInput::L, 0, "燃料汽化热L必须大于0，请重新输入！", "L"},
-        {kTntMethod, &VceInput::ae, 0, "TNT当量系数ae必须大于0，请重新输入！", "ae"},
-        {kTntMethod, &VceInput::Cp, 0, "燃料平均比热Cp必须大于0，请重新输入！", "Cp"},
-        {kDirectMethod, &VceInput::eta, 0, "爆炸效率因子必须大于0，请重新输入！", "eta"},
-        {kDirectMethod, &VceInput::a, 0, "蒸汽云当量系数a必须大于0，请重新输入！", "a"},
-        {kDirectMethod, &VceInput::Pa, 0, "环境压力Pa必须大于0，请重新输入！", "Pa"},
-        {kDirectMethod, &VceInput::x, 0, "预测点离爆炸点距离x必须大于0，请重新输入！", "x"},
-        {kTntMethod, &VceInput::dP, -1, "查图知超压不能为负数，请重新输入！", "dP"},
-    };
-    for (const auto& c : cases) {
-        VceInput in;
-        in.method = c.method;
-        in.*c.member = c.value;
-        const Refusal r = computeVce(in).refusal;
-        EXPECT_EQ(r.message, c.message) << c.key;
-        EXPECT_EQ(r.focusKey, c.key);
-        // The other method's own inputs are not checked.
-        const bool shared = c.member == &VceInput::W || c.member == &VceInput::Hf || c.member == &VceInput::T1 ||
-                            c.member == &VceInput::L || c.member == &VceInput::Cp || c.member == &VceInput::x;
-        in.method = 1 - c.method;
-        EXPECT_EQ(computeVce(in).refusal.refused(), shared) << c.key;
-    }
+    testing::expectRefusals(cases, computeVce);
+    // Each method leaves the other's own inputs unchecked.
+    EXPECT_FALSE(computeVce({.method = D, .HTNT = 0, .ae = 0, .dP = -1}).refusal.refused());
+    EXPECT_FALSE(computeVce({.method = kTntMethod, .eta = 0, .a = 0, .Pa = 0}).refusal.refused());
     testing::expectSurvivesHostileInputs(vceCalculator(), [](const VceResult& r, const std::string& context) {
         testing::expectDrawable(r.curve.xs, r.curve.ys, context);
     });
