@@ -24,6 +24,8 @@ TEST(ThermalProbabilities, ProbitsAndTheGroupClamp)
         {"one negative zeroes all", 5, 20000, {0, 0, 0}},
         // X = 17.52020: death 0.847, second 0.975, first 1.306: all 1.
         {"one above 1 makes all 1", 40, 80000, {1, 1, 1}},
+        // Half a second of 1 MW/m²: X = ln(0.5·(4e5)^(4/3)) = 16.50581, first degree 0.99944.
+        {"half a second", 0.5, 1e6, {0.587488022415414, 0.6687747039326766, 0.9994445876809259}},
         {"no radiation", 40, 0, {0, 0, 0}},
         {"negative radiation", 40, -5, {0, 0, 0}},
         {"no exposure", 0, 20000, {0, 0, 0}},

@@ -115,6 +115,15 @@ TEST(Vce, DamageDistances)
     EXPECT_NEAR(r.curve.xs.back(), 1.5 * 6.7028, 1e-4);
     EXPECT_EQ(r.curve.yLabel, "超压 [Pa]");
     for (std::size_t i = 1; i < r.curve.ys.size(); ++i) EXPECT_LT(r.curve.ys[i], r.curve.ys[i - 1]);
+
+    // TNT: 200 kg give WTNT = 42.3 kg; the distances grow with WTNT^(1/3), by
+    // (42.3065/21.1532)^(1/3) = 2^(1/3), and so does the curve's span.
+    const VceResult big = computeVce({.W = 200});
+    ASSERT_EQ(big.distances.size(), 3u);
+    EXPECT_NEAR(big.distances[0].where.x, 7.80789 * std::cbrt(2.0), 1e-4);
+    EXPECT_NEAR(big.distances[2].where.x, 16.981 * std::cbrt(2.0), 1e-3);
+    EXPECT_NEAR(big.curve.xs.front(), big.distances[0].where.x / 2, 1e-9);
+    EXPECT_NEAR(big.curve.xs.back(), 1.5 * big.distances[2].where.x, 1e-9);
 }
 
 TEST(Vce, LookupChart)
