@@ -9,25 +9,28 @@ namespace qelvo::risk {
 
 FlashResult computeFlash(const FlashInput& in)
 {
-    if (!(in.H > 0)) return {0, {"液体气化热要大于0", "H"}};
-    if (!(in.t1 > 0)) return {0, {"闪蒸蒸发时间要大于0", "t1"}};
+    FlashResult res;
+    if (!(in.H > 0)) res.refusal = {"液体气化热要大于0", "H"};
+    else if (!(in.t1 > 0)) res.refusal = {"闪蒸蒸发时间要大于0", "t1"};
+    if (res.refusal.refused()) return res;
     // The flashed share Cp·(TL − Tb)/H of the leaked mass, spread over the flash time.
-    const float Q1 = static_cast<float>((double(in.TL) - in.Tb) * in.Cp / in.H * in.WT / in.t1);
-    if (!allFinite({Q1})) return {0, {kOutOfRange, ""}};
-    return {Q1, {}};
+    res.Q1 = static_cast<float>((double(in.TL) - in.Tb) * in.Cp / in.H * in.WT / in.t1);
+    if (!allFinite({res.Q1})) res.refusal = {kOutOfRange, ""};
+    return res;
 }
 
 HeatResult computeHeat(const HeatInput& in)
 {
-    if (!(in.t > 0)) return {0, mustBePositive("蒸发时间t", "t")};
-    if (!(in.alpha > 0)) return {0, mustBePositive("表面热扩散系数α", "alpha")};
-    if (!(in.H > 0)) return {0, mustBePositive("液体汽化热H", "H")};
+    HeatResult res;
+    if (!(in.t > 0)) res.refusal = mustBePositive("蒸发时间t", "t");
+    else if (!(in.alpha > 0)) res.refusal = mustBePositive("表面热扩散系数α", "alpha");
+    else if (!(in.H > 0)) res.refusal = mustBePositive("液体汽化热H", "H");
+    if (res.refusal.refused()) return res;
     constexpr double kAlphaUnit = 1e-7;  // the field holds α in units of 10^-7 m^2/s
-    const double Q2 = double(in.lambda) * in.S * (double(in.T0) - in.Tb) /
-                      (in.H * std::sqrt(kPi * in.alpha * kAlphaUnit * in.t));
-    const float stored = static_cast<float>(Q2);
-    if (!allFinite({stored})) return {0, {kOutOfRange, ""}};
-    return {stored, {}};
+    res.Q2 = static_cast<float>(double(in.lambda) * in.S * (double(in.T0) - in.Tb) /
+                                (in.H * std::sqrt(kPi * in.alpha * kAlphaUnit * in.t)));
+    if (!allFinite({res.Q2})) res.refusal = {kOutOfRange, ""};
+    return res;
 }
 
 StabilityCoefficients stabilityCoefficients(int stability)
@@ -41,24 +44,25 @@ StabilityCoefficients stabilityCoefficients(int stability)
 
 MassResult computeMass(const MassInput& in)
 {
-    if (in.r < 0) return {0, mustNotBeNegative("液池半径r", "r")};
-    if (!(in.T0 > 0)) return {0, mustBePositive("环境温度T0", "T0")};
-    if (in.u < 0) return {0, mustNotBeNegative("风速u", "u")};
+    MassResult res;
+    if (in.r < 0) res.refusal = mustNotBeNegative("液池半径r", "r");
+    else if (!(in.T0 > 0)) res.refusal = mustBePositive("环境温度T0", "T0");
+    else if (in.u < 0) res.refusal = mustNotBeNegative("风速u", "u");
+    if (res.refusal.refused()) return res;
     const StabilityCoefficients c = stabilityCoefficients(in.stability);
     const double n = c.n;
-    const double Q3 = c.alpha * double(in.P) * in.M / (kGasConstant * in.T0) * std::pow(double(in.u), (2 - n) / (2 + n)) *
-                      std::pow(double(in.r), (4 + n) / (2 + n));
-    const float stored = static_cast<float>(Q3);
-    if (!allFinite({stored})) return {0, {kOutOfRange, ""}};
-    return {stored, {}};
+    res.Q3 = static_cast<float>(c.alpha * double(in.P) * in.M / (kGasConstant * in.T0) *
+                                std::pow(double(in.u), (2 - n) / (2 + n)) * std::pow(double(in.r), (4 + n) / (2 + n)));
+    if (!allFinite({res.Q3})) res.refusal = {kOutOfRange, ""};
+    return res;
 }
 
 PoolEvaporationResult computePoolEvaporation(const PoolEvaporationInput& in)
 {
-    const double Wp = double(in.Q1) * in.t1 + double(in.Q2) * in.t2 + double(in.Q3) * in.t3;
-    const float stored = static_cast<float>(Wp);
-    if (!allFinite({stored})) return {0, {kOutOfRange, ""}};
-    return {stored, {}};
+    PoolEvaporationResult res;
+    res.Wp = static_cast<float>(double(in.Q1) * in.t1 + double(in.Q2) * in.t2 + double(in.Q3) * in.t3);
+    if (!allFinite({res.Wp})) res.refusal = {kOutOfRange, ""};
+    return res;
 }
 
 bool readsFieldsOnClose(EvaporationWindow window) { return window != EvaporationWindow::Heat; }
