@@ -112,7 +112,7 @@ TEST(PoolEvaporation, Refusals)
     EXPECT_EQ(r.message, "液体气化热要大于0");
     EXPECT_EQ(r.focusKey, "H");
     EXPECT_EQ(r.caption, "");
-    r = computeFlash({.t1 = -1}).refusal;
+    r = computeFlash({.t1 = 0}).refusal;
     EXPECT_EQ(r.message, "闪蒸蒸发时间要大于0");
     EXPECT_EQ(r.focusKey, "t1");
     EXPECT_FALSE(computeFlash({.t1 = 0.5f, .H = 0.5f}).refusal.refused());
