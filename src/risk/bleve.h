@@ -17,9 +17,9 @@ inline const char* kInsideFireball = "距离储罐距离小于火球半径，热
 
 struct BleveInput {
     float W = 100;              // kg in the tank
-    float Hv = 434256.4f;       // J/kg
+    float Hv = 434256;          // J/kg: 434256.4 as its field shows it
     float Pw = 4245.5f;         // Pa
-    float Hc = 41825632;        // J/kg
+    float Hc = 4.18256e7f;      // J/kg: 41825632 as its field shows it
     int storage = 0;            // 单罐储存, 双罐储存, 多罐储存
     float Cp = 1737.2f;         // J/(kg·K)
     float RH = 0.5f;            // relative humidity

@@ -16,7 +16,7 @@ inline const char* kJetFireOpeningText =
 
 struct JetFireInput {
     float m = 0.01f;       // kg/s
-    float Hc = 41825632;   // J/kg
+    float Hc = 4.18256e7f; // J/kg: 41825632 as its field shows it
     float f = 0.3f;        // radiated fraction
     float t = 40;          // s, exposure
     float x = 10;          // m from the point source

@@ -12,8 +12,8 @@ namespace qelvo::risk {
 
 struct PoolFireInput {
     float W = 100;           // kg spilled
-    float Hc = 41825632;     // J/kg
-    float Hv = 434256.4f;    // J/kg
+    float Hc = 4.18256e7f;   // J/kg: 41825632 as its field shows it
+    float Hv = 434256;       // J/kg: 434256.4 as its field shows it
     float Ta = 25;           // °C
     float t = 40;            // s, exposure (takes no part in the model)
     float Cp = 1737.2f;      // J/(kg·K)

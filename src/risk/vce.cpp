@@ -179,6 +179,7 @@ const OverpressureChart& overpressureChart()
         c.title = "无因次超压与无因次距离的关系";
         c.xLabel = "无因次距离 [m]";
         c.yLabel = "无因次超压 [×9806.65 Pa]";
+        c.curveName = "近似曲线：过(1.2, 60)与(80, 0.01)两点的双对数直线";
         return c;
     }();
     return chart;

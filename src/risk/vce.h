@@ -23,11 +23,11 @@ enum VceMethod { kTntMethod = 0, kDirectMethod = 1 };
 struct VceInput {
     int method = kTntMethod;  // TNT当量法, 直接计算法
     float W = 100;            // kg of fuel
-    float Hf = 41825632;      // J/kg
+    float Hf = 4.18256e7f;    // J/kg: 41825632 as its field shows it
     float T1 = 200;           // °C in the vessel
     float T2 = 80.1f;         // °C, boiling point
     float HTNT = 4520000;     // J/kg (TNT method)
-    float L = 434259.4f;      // J/kg
+    float L = 434259;         // J/kg: 434259.4 as its field shows it
     float ae = 0.03f;         // TNT equivalence (TNT method)
     float Cp = 1737.2f;       // J/(kg·K)
     float eta = 0.03f;        // explosion efficiency (direct method)
@@ -87,8 +87,12 @@ struct OverpressureChart {
     std::vector<double> xs, ys;        // the curve, tabulated
     std::vector<double> xGrid, yGrid;  // 1, 2, …, 9 of each decade
     std::string title, xLabel, yLabel;
+    std::string curveName;             // says what the curve is, on the chart
 };
-double chartOverpressure(double Rbar);  // on [1.2, 80]
+// The chart's curve, on [1.2, 80]. The handbook's chart gives only its two ends (60 at 1.2,
+// 0.01 at 80); between them it is taken as the straight line on log–log paper. This is the
+// one function to replace when a tabulated curve is at hand.
+double chartOverpressure(double Rbar);
 const OverpressureChart& overpressureChart();
 
 const CalculatorDef<VceInput, VceResult>& vceCalculator();

@@ -9,8 +9,8 @@
 namespace qelvo::risk {
 namespace {
 
-// By hand for the defaults: Fv = 1 − exp(−1737.2·119.9/434259.4) = 1 − exp(−0.47964) = 0.38100;
-// Wf = 2·100·0.381 = 76.2 kg; WTNT = 41825632·0.03·76.2/4520000 = 21.153 kg;
+// By hand for the defaults: Fv = 1 − exp(−1737.2·119.9/434259) = 1 − exp(−0.47964) = 0.38100;
+// Wf = 2·100·0.381 = 76.2 kg; WTNT = 41825600·0.03·76.2/4520000 = 21.153 kg;
 // R̄ = 10/21.153^(1/3) = 10/2.7656 = 3.6158. Texts from an independent python computation.
 TEST(Vce, Texts)
 {
@@ -28,7 +28,7 @@ TEST(Vce, Texts)
          "TNT当量为 21.1532[kg],无因次距离为 3.61583[m]\r\n查图知：爆炸冲击波超压为 200000[Pa]\r\n则死亡概率为 1"},
         {"TNT, 0.01 Pa read off: Pd limited to 0", kTntMethod, 10, 0.01f,
          "TNT当量为 21.1532[kg],无因次距离为 3.61583[m]\r\n查图知：爆炸冲击波超压为 0.01[Pa]\r\n则死亡概率为 0"},
-        // E = 0.04·0.03·41825632·76.2·1.8 = 6.884e6 J; R̄ = 10/(E/101325)^(1/3) = 2.4507.
+        // E = 0.04·0.03·41825600·76.2·1.8 = 6.884e6 J; R̄ = 10/(E/101325)^(1/3) = 2.4507.
         {"direct", kDirectMethod, 10, 0, "爆炸冲击波超压为 11793.1[Pa]\r\n死亡概率为 0.829243"},
         {"direct at 2 m", kDirectMethod, 2, 0, "爆炸冲击波超压为 131136[Pa]\r\n死亡概率为 0.978834"},
         {"direct at 100 m", kDirectMethod, 100, 0, "爆炸冲击波超压为 641[Pa]\r\n死亡概率为 0.648381"},
