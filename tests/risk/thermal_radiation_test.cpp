@@ -4,12 +4,10 @@
 
 #include <cmath>
 
-#include "risk_test_support.h"
-
 namespace qelvo::risk {
 namespace {
 
-TEST(ThermalProbabilities, ProbitsAndTheGroupClamp)
+TEST(ThermalRadiation, ProbitsAndTheGroupClamp)
 {
     struct Case {
         const char* name;
@@ -27,7 +25,6 @@ TEST(ThermalProbabilities, ProbitsAndTheGroupClamp)
         // Half a second of 1 MW/m²: X = ln(0.5·(4e5)^(4/3)) = 16.50581, first degree 0.99944.
         {"half a second", 0.5, 1e6, {0.587488022415414, 0.6687747039326766, 0.9994445876809259}},
         {"no radiation", 40, 0, {0, 0, 0}},
-        {"negative radiation", 40, -5, {0, 0, 0}},
         {"no exposure", 0, 20000, {0, 0, 0}},
     };
     for (const auto& c : cases) {
@@ -38,31 +35,28 @@ TEST(ThermalProbabilities, ProbitsAndTheGroupClamp)
     }
 }
 
-TEST(ThermalProbabilities, ThresholdDistancesOfAnInverseSquare)
+TEST(ThermalRadiation, ThresholdDistancesTableAndCurve)
 {
-    const auto& levels = thermalThresholds();
-    ASSERT_EQ(levels.size(), 5u);
-    const double expected[] = {37.5, 25, 12.5, 4, 1.6};
-    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(levels[i].level, expected[i]);
-
     // 100/x² kW/m² falls to L at sqrt(100/L): 1.63299, 2, 2.82843, 5, 7.90569.
-    const RadiationDistances r =
-        radiationDistances([](double x) { return 100 / (x * x); }, 1, 1e6, "曲线", "距离 [m]");
-    const Table t = radiationTable(r);
+    const RadiationDistances r = radiationDistances([](double x) { return 100 / (x * x); }, 1, 1e6, "曲线", "距离 [m]");
+    Report report;
+    presentRadiation(r, report);
+    const Table& t = report.tables.at(0);
     EXPECT_EQ(t.name, "热辐射伤害距离");
     EXPECT_EQ(t.columns, (std::vector<std::string>{"热辐射强度 [kW/m^2]", "距离 [m]", "伤害程度"}));
-    const char* distances[] = {"1.63299", "2", "2.82843", "5", "7.90569"};
-    const char* levelTexts[] = {"37.5", "25", "12.5", "4", "1.6"};
+    const std::vector<std::string> levels = {"37.5", "25", "12.5", "4", "1.6"};
+    const std::vector<std::string> distances = {"1.63299", "2", "2.82843", "5", "7.90569"};
     ASSERT_EQ(t.rows.size(), 5u);
     for (std::size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(t.rows[i][0], levelTexts[i]);
+        EXPECT_EQ(t.rows[i][0], levels[i]);
         EXPECT_EQ(t.rows[i][1], distances[i]);
     }
-    EXPECT_EQ(r.curve.title, "曲线");
-    EXPECT_EQ(r.curve.yLabel, "热辐射强度 [kW/m^2]");
-    EXPECT_EQ(r.curve.xs.front(), 1);
-    EXPECT_NEAR(r.curve.xs.back(), 1.5 * std::sqrt(100 / 1.6), 1e-9);
-    EXPECT_DOUBLE_EQ(r.curve.ys.front(), 100);
+    const Curve& c = report.curves.at(0);
+    EXPECT_EQ(c.title, "曲线");
+    EXPECT_EQ(c.yLabel, "热辐射强度 [kW/m^2]");
+    EXPECT_EQ(c.xs.front(), 1);
+    EXPECT_NEAR(c.xs.back(), 1.5 * std::sqrt(100 / 1.6), 1e-9);
+    EXPECT_DOUBLE_EQ(c.ys.front(), 100);
 }
 
 }  // namespace

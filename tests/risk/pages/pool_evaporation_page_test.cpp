@@ -57,6 +57,7 @@ TEST(PoolEvaporationPage, WindowsOpenedAndClosedHandBackTheirOpeningValues)
 
 TEST(PoolEvaporationPage, FlashAndMassReadOnClosingHeatKeepsItsLastComputation)
 {
+    testing::RecordMessages messages;
     PoolEvaporationPage page;
     {
         // (298 − 85)·1000/4500·20/50 = 18.9333; a t1 typed after 计算 travels as it stands.
@@ -70,15 +71,19 @@ TEST(PoolEvaporationPage, FlashAndMassReadOnClosingHeatKeepsItsLastComputation)
     EXPECT_EQ(edit(&page, "Q1")->text(), "18.9333");
     EXPECT_EQ(edit(&page, "t1")->text(), "60");
     {
-        // 1.1·5·18/(1000·sqrt(3.14159·1.29e-7·50)) = 21.9928; the t typed afterwards stays behind.
+        // 1.1·5·18/(1000·sqrt(3.14159·1.29e-7·50)) = 21.9928; the t typed afterwards, and a
+        // refused 计算 (α under the root), stay behind.
         auto modals = closeAfter<HeatWindow>([](HeatWindow& w) {
             button(w.page(), "计算")->click();
             EXPECT_EQ(edit(w.page(), "Q2")->text(), "21.9928");
             edit(w.page(), "t")->setText("70");
-            edit(w.page(), "S")->setText("10");
+            edit(w.page(), "alpha")->setText("0");
+            button(w.page(), "计算")->click();
+            EXPECT_EQ(w.page()->focusWidget(), edit(w.page(), "alpha"));
         });
         button(&page, "热量蒸发计算")->click();
     }
+    EXPECT_EQ(messages.texts(), QStringList{"表面热扩散系数α必须大于0，请重新输入！"});
     EXPECT_EQ(edit(&page, "Q2")->text(), "21.9928");
     EXPECT_EQ(edit(&page, "t2")->text(), "50");
     {
@@ -128,21 +133,6 @@ TEST(PoolEvaporationPage, FlashWindowChecksInOrderAndMovesTheFocus)
     button(&page, "闪蒸量计算")->click();
     EXPECT_EQ(edit(&page, "t1")->text(), "30");
     EXPECT_EQ(edit(&page, "Q1")->text(), "0");
-}
-
-TEST(PoolEvaporationPage, HeatWindowRefusesWhatItsFormulaCannotTake)
-{
-    testing::RecordMessages messages;
-    PoolEvaporationPage page;
-    auto heat = closeAfter<HeatWindow>([](HeatWindow& w) {
-        edit(w.page(), "alpha")->setText("0");  // under the square root, as a divisor
-        button(w.page(), "计算")->click();
-        EXPECT_EQ(w.page()->focusWidget(), edit(w.page(), "alpha"));
-    });
-    button(&page, "热量蒸发计算")->click();
-    EXPECT_EQ(messages.texts(), QStringList{"表面热扩散系数α必须大于0，请重新输入！"});
-    EXPECT_EQ(edit(&page, "Q2")->text(), "0");  // the opening values
-    EXPECT_EQ(edit(&page, "t2")->text(), "50");
 }
 
 }  // namespace
