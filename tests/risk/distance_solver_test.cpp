@@ -55,6 +55,7 @@ TEST(DistanceSolver, CurveSpan)
     EXPECT_DOUBLE_EQ(distanceCurve(inverseSquare, 0.5, 1000, {}).xs.back(), 1);
     EXPECT_DOUBLE_EQ(distanceCurve(inverseSquare, 0.5, 0.8, rows).xs.back(), 0.8);
     EXPECT_TRUE(distanceCurve(inverseSquare, 0.5, 0.5, rows).xs.empty());
+    EXPECT_TRUE(distanceCurve(inverseSquare, 0, 1000, rows).xs.empty());
     // Points no axis can hold are left out.
     const Curve holes = distanceCurve([](double x) { return x < 0.75 ? NAN : x; }, 0.5, 1000, {});
     EXPECT_EQ(holes.xs.size(), std::size_t(kCurvePoints / 2 + 1));

@@ -28,6 +28,8 @@ TEST(Leak, WorkedExamples)
         {"risk.gas_leak", {}, nullptr, "气体流速在亚音速范围，是次临界流。\r\n气体泄漏速率为：21.4684492701915 [kg/s]"},
         {"risk.gas_leak", {{"shape", "长方形"}}, nullptr,  // × 0.9
          "气体流速在亚音速范围，是次临界流。\r\n气体泄漏速率为：19.3216043431724 [kg/s]"},
+        // r = 101300/150000 = 0.675, still above rc: subcritical, Y = 0.95084
+        {"risk.gas_leak", {{"P", "150000"}}, nullptr, "气体流速在亚音速范围，是次临界流。\r\n气体泄漏速率为：50.0924923806103 [kg/s]"},
         // r = 101300/300000 = 0.338: critical, Y = 1
         {"risk.gas_leak", {{"P", "300000"}}, nullptr, "气体流速在音速范围，是临界流。\r\n气体泄漏速率为：105.3652105141555 [kg/s]"},
         {"risk.gas_leak", {{"P", "300000"}, {"shape", "1"}}, nullptr,  // 三角形: × 0.95

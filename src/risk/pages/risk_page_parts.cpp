@@ -3,6 +3,8 @@
 #include <QChart>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLegend>
 #include <QLineEdit>
@@ -49,10 +51,7 @@ ConsequenceResults::ConsequenceResults(FormPage* page, const QString& openingTex
     table_->setFixedRowCount(1);
     table_->setRowHeight(21);
     table_->setHeaderRowHeight(23);
-    table_->setColumnWidth(0, 124);
-    table_->setColumnWidth(1, 112);
-    table_->setColumnWidth(2, 450);
-    showReportTable(table_, empty);
+    showTable(empty);
     tabs_->setDocumentMode(true);
     tabs_->addTab(text_, QStringLiteral("计算结果"));
     tabs_->addTab(table_, QStringLiteral("伤害距离"));
@@ -79,8 +78,21 @@ void ConsequenceResults::setText(const std::string& text) { text_->setPlainText(
 void ConsequenceResults::show(const Report& report)
 {
     setText(report.text);
-    if (!report.tables.empty()) showReportTable(table_, report.tables.front());
+    if (!report.tables.empty()) showTable(report.tables.front());
     curves_ = report.curves;
+}
+
+void ConsequenceResults::showTable(const Table& table)
+{
+    showReportTable(table_, table);
+    // Each column as wide as its longest text: none is cut, the table scrolls where needed.
+    const QFontMetrics titles(table_->horizontalHeader()->font()), cells(table_->font());
+    for (std::size_t c = 0; c < table.columns.size(); ++c) {
+        int width = titles.horizontalAdvance(QString::fromStdString(table.columns[c]));
+        for (const auto& row : table.rows)
+            if (c < row.size()) width = std::max(width, cells.horizontalAdvance(QString::fromStdString(row[c])));
+        table_->setColumnWidth(static_cast<int>(c), width + 16);
+    }
 }
 
 void ConsequenceResults::openCurve()

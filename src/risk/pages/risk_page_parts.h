@@ -42,6 +42,8 @@ public:
     const std::vector<Curve>& curves() const { return curves_; }
 
 private:
+    void showTable(const Table& table);
+
     FormPage* page_;
     QTabWidget* tabs_;
     QPlainTextEdit* text_;

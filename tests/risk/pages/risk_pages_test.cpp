@@ -40,7 +40,9 @@ TEST(RiskPages, EveryMenuEntryAndThePoolFireSlotOpenTheirPage)
     EXPECT_EQ(w.currentSlot(), 26);
     EXPECT_TRUE(is<PoolFirePage>(w.page(26)));
     for (const auto& s : programCatalogue().pageSlots())
-        if (s.calculatorId.rfind("risk.", 0) == 0) EXPECT_FALSE(s.name.empty()) << s.slot;
+        if (s.calculatorId.rfind("risk.", 0) == 0) {
+            EXPECT_FALSE(s.name.empty()) << s.slot;
+        }
 }
 
 TEST(RiskPages, EveryCalculatorHasItsHelpTopic)
