@@ -1,9 +1,9 @@
 #include "risk/pages/risk_page_parts.h"
 
 #include <QChart>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLegend>
