@@ -1,5 +1,11 @@
 #include "common/registry.h"
 
+#include "air/combustion.h"
+#include "air/dust.h"
+#include "air/fugitive_emission.h"
+#include "air/oil_tank.h"
+#include "air/point_source.h"
+#include "air/sanitary_distance.h"
 #include "noise/decibel_calculator.h"
 #include "noise/highway_2009.h"
 #include "noise/highway_jtg2006.h"
@@ -47,6 +53,19 @@ const std::vector<Calculator>& calculators()
         eraseTypes(water::phCalculator()),
         eraseTypes(water::rainstormCalculator()),
         eraseTypes(water::temperatureCalculator()),
+        // --- air models (to move into the air domain list) ---
+        eraseTypes(air::combustionCalculator()),
+        eraseTypes(air::oilTankCalculator()),
+        eraseTypes(air::openStorageCalculator()),
+        eraseTypes(air::substancePressureCalculator()),
+        eraseTypes(air::liquidEvaporationCalculator()),
+        eraseTypes(air::equipmentLeakCalculator()),
+        eraseTypes(air::odourCalculator()),
+        eraseTypes(air::coalPileCalculator()),
+        eraseTypes(air::transportCalculator()),
+        eraseTypes(air::sanitaryCalculator()),
+        eraseTypes(air::pointSourceCalculator()),
+        // --- end of the air models ---
         eraseTypes(tools::sludgeCalculator()),
         eraseTypes(tools::geoDistanceCalculator()),
     };
