@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "common/registry.h"
+#include "air/dust.h"
 #include "hostile_inputs.h"
 
 namespace qelvo::air {
@@ -117,6 +121,24 @@ TEST(FugitiveEmission, Odour)
     OdourInput heavy = pile;
     heavy.M = 0;
     EXPECT_EQ(computeOdour(heavy).refusal.message, "土壤与化合物的总重量M不能为0，请重新输入！");
+}
+
+// The "参考资料" topics lie under help/, the part of the locator after "::" as the path.
+TEST(FugitiveEmission, HelpTopicsExistWithTheirFormulas)
+{
+    const std::pair<const char*, const char*> topics[] = {{kOpenStorageHelp, "5.38 + 4.1·u"},
+                                                          {kLiquidEvaporationHelp, "0.000352 + 0.000786·V"},
+                                                          {kEquipmentLeakHelp, "K · C · V · √(M / T)"},
+                                                          {kDustHelp, "11.7 · U"}};
+    for (const auto& [locator, formula] : topics) {
+        std::string path = std::string(locator).substr(std::string(locator).find("::") + 3);
+        for (char& c : path)
+            if (c == '\\') c = '/';
+        std::ifstream file(std::filesystem::path(QELVO_SOURCE_DIR) / "help" / path);
+        ASSERT_TRUE(file) << path;
+        const std::string text{std::istreambuf_iterator<char>(file), {}};
+        EXPECT_NE(text.find(formula), std::string::npos) << path;
+    }
 }
 
 TEST(FugitiveEmission, HostileInputs)
