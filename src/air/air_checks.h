@@ -3,7 +3,9 @@
 // no page or command line ever shows nan or inf.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <initializer_list>
 #include <string>
 
@@ -48,6 +50,13 @@ inline Refusal outOfRangeUnlessFinite(std::initializer_list<double> values)
 {
     if (allFinite(values)) return {};
     return {kOutOfRange, ""};
+}
+
+// An index held inside one dimension of a coefficient table.
+template <class T, std::size_t N>
+int clampIndex(const T (&)[N], int index)
+{
+    return std::clamp(index, 0, static_cast<int>(N) - 1);
 }
 
 }  // namespace qelvo::air

@@ -22,11 +22,11 @@ constexpr float kAllowed = 1e-5f;
 constexpr double kHalf = 0.5;
 
 // "油": 0.3 % sulphur, 500 and 100 mg/m^3; "煤": 0.7 %, 900 and 200 mg/m^3.
-constexpr FuelDefaults kFuelDefaults[2] = {{0.3f, 500, 100}, {0.7f, 900, 200}};
+constexpr FuelDefaults kFuelDefaults[] = {{0.3f, 500, 100}, {0.7f, 900, 200}};
 
 }  // namespace
 
-FuelDefaults fuelDefaults(int fuel) { return kFuelDefaults[std::clamp(fuel, 0, 1)]; }
+FuelDefaults fuelDefaults(int fuel) { return kFuelDefaults[clampIndex(kFuelDefaults, fuel)]; }
 
 void applyFuelChoice(CombustionInput& in, int fuel)
 {

@@ -32,7 +32,7 @@ constexpr double kFloatingConstant = 0.46, kInternalConstant = 0.45;
 
 // Wall adhesion C [m^3/1000m^2], American Petroleum Institute tests: rows 汽油, 原油;
 // columns 轻锈, 重锈, 喷涂内衬.
-constexpr float kWallAdhesion[2][3] = {{0.00257f, 0.01284f, 0.2567f}, {0.01027f, 0.05134f, 1.0268f}};
+constexpr float kWallAdhesion[][3] = {{0.00257f, 0.01284f, 0.2567f}, {0.01027f, 0.05134f, 1.0268f}};
 
 // P* = (Py/Pa) / (1 + (1 − Py/Pa)^0.5)².
 double vapourPressureFunction(double Py, double Pa)
@@ -109,13 +109,16 @@ double loss(const OilTankInput& in, OilTankForm form)
 
 OilTankForm oilTankForm(int calculation, int tank)
 {
-    static const OilTankForm forms[2][3] = {
+    static const OilTankForm forms[][3] = {
         {OilTankForm::FixedRoofWorking, OilTankForm::FloatingWorking, OilTankForm::InternalWorking},
         {OilTankForm::FixedRoofStanding, OilTankForm::FloatingStanding, OilTankForm::InternalStanding}};
-    return forms[std::clamp(calculation, 0, 1)][std::clamp(tank, 0, 2)];
+    return forms[clampIndex(forms, calculation)][clampIndex(forms[0], tank)];
 }
 
-float wallAdhesion(int oil, int wall) { return kWallAdhesion[std::clamp(oil, 0, 1)][std::clamp(wall, 0, 2)]; }
+float wallAdhesion(int oil, int wall)
+{
+    return kWallAdhesion[clampIndex(kWallAdhesion, oil)][clampIndex(kWallAdhesion[0], wall)];
+}
 
 OilTankResult computeOilTank(const OilTankInput& in)
 {

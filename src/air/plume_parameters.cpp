@@ -20,7 +20,7 @@ constexpr double kMixingStableE = 1.66;  // h = 1.66·√(U/f) in class E
 constexpr double kMixingStableF = 0.7;   // h = 0.7·√(U/f) in class F
 
 // The guideline's table of a_s for classes A–D, by region group.
-constexpr double kMixingCoefficient[4][4] = {
+constexpr double kMixingCoefficient[][4] = {
     {0.056, 0.029, 0.020, 0.012},  // 浙江 … 江西
     {0.073, 0.060, 0.041, 0.019},  // 黑龙江 … 陕西（秦岭以北）, 宁夏, 甘肃（渭河以北）
     {0.073, 0.067, 0.041, 0.031},  // 陕西（秦岭以南）, 甘肃（渭河以南）, 云南, 贵州, 四川
@@ -28,7 +28,7 @@ constexpr double kMixingCoefficient[4][4] = {
 };
 
 // Wind profile exponents p by surface and class A–F.
-constexpr double kWindExponent[2][6] = {
+constexpr double kWindExponent[][6] = {
     {0.07, 0.07, 0.10, 0.15, 0.25, 0.25},  // rural
     {0.10, 0.15, 0.20, 0.25, 0.30, 0.30},  // urban
 };
@@ -41,8 +41,8 @@ constexpr double kMediumHeatRelease = 2100;
 constexpr double kSmallHeatRelease = 1700;
 constexpr double kHotGas = 35;
 constexpr double kRiseHeightCap = 240;
-constexpr double kRiseLargeN0[2] = {1.427, 1.303};
-constexpr double kRiseMediumN0[2] = {0.332, 0.292};
+constexpr double kRiseLargeN0[] = {1.427, 1.303};
+constexpr double kRiseMediumN0[] = {0.332, 0.292};
 constexpr double kRiseMediumN1 = 0.6, kRiseMediumN2 = 0.4;
 constexpr double kRiseLargeN1 = 1.0 / 3, kRiseLargeN2 = 2.0 / 3;
 // Transition 1700 < Qh < 2100: the weight (Qh − 1700)/400.
@@ -85,14 +85,14 @@ constexpr Laws kZUrbanF = {{1000, 0.783700, 0.0927529}, {10000, 0.565188, 0.4333
 
 // In industrial and urban areas classes A and B keep their parameters and C and D take those
 // of a less stable class.
-constexpr const Laws* kLateral[2][6] = {{&kYA, &kYB, &kYC, &kYD, &kYE, &kYF},
+constexpr const Laws* kLateral[][6] = {{&kYA, &kYB, &kYC, &kYD, &kYE, &kYF},
                                         {&kYA, &kYB, &kYB, &kYC, &kYUrbanE, &kYUrbanF}};
-constexpr const Laws* kVertical[2][6] = {{&kZA, &kZB, &kZC, &kZD, &kZE, &kZF},
+constexpr const Laws* kVertical[][6] = {{&kZA, &kZB, &kZC, &kZD, &kZE, &kZF},
                                          {&kZA, &kZB, &kZB, &kZC, &kZUrbanE, &kZUrbanF}};
 
 // Calm (U10 < 0.5) and low-wind (0.5 ≤ U10 < 1.5) coefficients γ01, γ02 by class.
 constexpr double kCalmBelow = 0.5;
-constexpr double kCalmCoefficients[2][6][2] = {
+constexpr double kCalmCoefficients[][6][2] = {
     {{0.93, 1.57}, {0.76, 0.47}, {0.55, 0.21}, {0.47, 0.12}, {0.44, 0.07}, {0.44, 0.05}},
     {{0.76, 1.57}, {0.56, 0.47}, {0.35, 0.21}, {0.27, 0.12}, {0.24, 0.07}, {0.24, 0.05}},
 };
@@ -108,8 +108,6 @@ const PowerLaw& lawAt(const Laws& laws, double x)
     while (x > laws[i].upTo) ++i;
     return laws[i];
 }
-
-int clampIndex(int value, int count) { return std::clamp(value, 0, count - 1); }
 
 }  // namespace
 
@@ -133,7 +131,7 @@ int mixingRegionGroup(int region)
 
 double mixingLayerCoefficient(int region, int stability)
 {
-    return kMixingCoefficient[mixingRegionGroup(region)][clampIndex(stability, 4)];
+    return kMixingCoefficient[mixingRegionGroup(region)][clampIndex(kMixingCoefficient[0], stability)];
 }
 
 double mixingLayerHeight(double U10, int stability, double latitude, int region)
@@ -147,7 +145,7 @@ double mixingLayerHeight(double U10, int stability, double latitude, int region)
 
 double windProfileExponent(int surface, int stability)
 {
-    return kWindExponent[clampIndex(surface, 2)][clampIndex(stability, 6)];
+    return kWindExponent[clampIndex(kWindExponent, surface)][clampIndex(kWindExponent[0], stability)];
 }
 
 double stackWindSpeed(double U10, double H, int surface, int stability)
@@ -173,7 +171,7 @@ PlumeRise plumeRise(const PlumeRiseInput& in)
     r.Vs = static_cast<float>(in.Qv / (kPi * (D / 2) * (D / 2)));
     r.Qh = static_cast<float>(kHeatReleaseFactor * in.Pa * in.Qv * dT / (double(in.Ts) + kKelvin));
     const double Qh = r.Qh;
-    const int surface = clampIndex(in.surface, 2);
+    const int surface = clampIndex(kRiseLargeN0, in.surface);
     const bool stable = in.stability == kStabilityE || in.stability == kStabilityF;
     const bool windy = isWindy(in.U10);
 
@@ -220,8 +218,8 @@ double samplingTimeFactor(double t)
 
 DiffusionParameters diffusionParameters(int stability, int surface, double x, double t, double U10)
 {
-    stability = clampIndex(stability, 6);
-    surface = clampIndex(surface, 2);
+    surface = clampIndex(kLateral, surface);
+    stability = clampIndex(kLateral[0], stability);
     const double factor = samplingTimeFactor(t);
     const PowerLaw& y = lawAt(*kLateral[surface][stability], x);
     const PowerLaw& z = lawAt(*kVertical[surface][stability], x);

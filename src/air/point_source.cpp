@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <system_error>
-#include <thread>
 
 #include "air/air_checks.h"
+#include "air/parallel_rows.h"
 #include "air/plume_parameters.h"
 #include "common/number_format.h"
 #include "water/river_limits.h"
@@ -37,9 +36,6 @@ constexpr double kSimpsonTolerance = 1e-5;
 constexpr int kSimpsonHalvings = 21;
 constexpr double kIntegrandVanishes = 40;
 
-// Grids up to this many cells are computed on the calling thread.
-constexpr double kSerialCells = 20000;
-
 const char* const kTooManyCells = "网格点数过多（超过400万），请增大步长后重新输入！";
 
 double calmG(double U, double g01, double s)
@@ -67,32 +63,6 @@ struct Column {
     double g01 = 0, g02 = 0;
     bool zero = true;    // σy or σz is 0: no concentration
 };
-
-// Runs body(firstRow, endRow) over blocks of rows on all cores; the blocks write disjoint rows.
-template <class Body>
-void forRowBlocks(int rows, double cells, Body body)
-{
-    unsigned workers = std::thread::hardware_concurrency();
-    workers = std::clamp(workers, 1u, 8u);
-    if (cells <= kSerialCells || rows < 2) workers = 1;
-    workers = std::min<unsigned>(workers, static_cast<unsigned>(rows));
-    std::vector<std::thread> threads;
-    int first = 0;
-    for (unsigned w = 0; w < workers; ++w) {
-        const int end = static_cast<int>(static_cast<long long>(rows) * (w + 1) / workers);
-        if (w + 1 < workers) {
-            try {
-                threads.emplace_back(body, first, end);
-            } catch (const std::system_error&) {
-                body(first, end);  // no thread to spare: do the block here
-            }
-        } else {
-            body(first, end);
-        }
-        first = end;
-    }
-    for (auto& t : threads) t.join();
-}
 
 }  // namespace
 
@@ -183,10 +153,10 @@ PointSourceResult computePointSource(const PointSourceInput& in)
         if (bad.refused()) return refuse(bad);
     }
     const int nx = static_cast<int>(columnCount), ny = static_cast<int>(rowCount);
-    r.xs.resize(nx);
-    r.ys.resize(ny);
-    for (int i = 0; i < nx; ++i) r.xs[i] = static_cast<float>(in.Xmin + double(i) * in.step);
-    for (int j = 0; j < ny; ++j) r.ys[j] = static_cast<float>(in.Ymin + double(j) * in.step);
+    r.xs.reserve(nx);
+    r.ys.reserve(ny);
+    for (int i = 0; i < nx; ++i) r.xs.push_back(static_cast<float>(in.Xmin + double(i) * in.step));
+    for (int j = 0; j < ny; ++j) r.ys.push_back(static_cast<float>(in.Ymin + double(j) * in.step));
 
     // 5. The sampling time is checked at the first grid point, after the table was emptied.
     if (automatic && !(in.t >= kShortestSampling && in.t < kLongestSampling)) {

@@ -13,19 +13,19 @@ namespace {
 constexpr double kNearRange = 1000, kMiddleRange = 2000;
 constexpr double kLowWind = 2, kHighWind = 4;
 // Below 2 m/s: A, B, C, D.
-constexpr float kLowWindCoefficients[3][4] = {
+constexpr float kLowWindCoefficients[][4] = {
     {400, 0.01f, 1.85f, 0.78f},
     {400, 0.015f, 1.79f, 0.78f},
     {80, 0.015f, 1.79f, 0.57f},
 };
 // From 2 m/s: B, C, D.
-constexpr float kWindyBCD[3][3] = {
+constexpr float kWindyBCD[][3] = {
     {0.021f, 1.85f, 0.84f},
     {0.036f, 1.77f, 0.84f},
     {0.036f, 1.77f, 0.76f},
 };
 // From 2 m/s: A by wind (2–4, above 4), range and category I, II, III.
-constexpr float kWindyA[2][3][3] = {
+constexpr float kWindyA[][3][3] = {
     {{700, 470, 350}, {700, 470, 350}, {380, 250, 190}},
     {{530, 350, 260}, {530, 350, 260}, {290, 190, 140}},
 };

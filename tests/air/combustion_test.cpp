@@ -37,6 +37,12 @@ TEST(Combustion, OilAndCoal)
     EXPECT_EQ(r.CD0, 3000);
     EXPECT_NEAR(r.dS, 2.2, 1e-5);
     EXPECT_NEAR(r.dD, 28, 1e-5);
+    // Rounded half up: 0.7003465 % sulphur gives 1000.495 mg/m^3, 0.7004 % 1000.571.
+    oil.S = 0.7003465f;
+    EXPECT_EQ(computeCombustion(oil).CS0, 1000);
+    oil.S = 0.7004f;
+    EXPECT_EQ(computeCombustion(oil).CS0, 1001);
+    EXPECT_EQ(fuelDefaults(5).Cs, 900);
     applyFuelChoice(coal, kOil);
     EXPECT_FLOAT_EQ(coal.S, 0.3f);
     EXPECT_EQ(coal.Cs, 500);

@@ -42,6 +42,8 @@ TEST(OilTank, SelectorAndWallAdhesion)
     EXPECT_EQ(oilTankForm(0, 0), OilTankForm::FixedRoofWorking);
     EXPECT_EQ(oilTankForm(0, 2), OilTankForm::InternalWorking);
     EXPECT_EQ(oilTankForm(1, 1), OilTankForm::FloatingStanding);
+    EXPECT_EQ(oilTankForm(4, 9), OilTankForm::InternalStanding);
+    EXPECT_EQ(wallAdhesion(3, 5), 1.0268f);
     const float table[2][3] = {{0.00257f, 0.01284f, 0.2567f}, {0.01027f, 0.05134f, 1.0268f}};
     for (int oil = 0; oil < 2; ++oil)
         for (int wall = 0; wall < 3; ++wall) EXPECT_EQ(wallAdhesion(oil, wall), table[oil][wall]);

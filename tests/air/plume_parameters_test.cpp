@@ -32,6 +32,15 @@ TEST(MixingLayer, RegionGroupsClassesAndWindCap)
     for (const auto& c : cases)
         EXPECT_NEAR(mixingLayerHeight(c.U10, c.stability, c.latitude, c.region), c.h, 1e-9 * c.h)
             << c.region << " " << c.stability;
+    // Every coefficient a of the table: groups 浙江, 黑龙江, 陕西（秦岭以南）, 新疆 × A–D at
+    // U10 = 3, φ = 30°.
+    const double groups[4][5] = {{0, 2307.69234339, 1195.05496354, 824.175836926, 494.505502156},
+                                 {12, 3008.24180478, 2472.52751078, 1689.5604657, 782.96704508},
+                                 {23, 3008.24180478, 2760.9890537, 1689.5604657, 1277.47254724},
+                                 {30, 3708.79126617, 1978.02200862, 1277.47254724, 906.593420618}};
+    for (const auto& g : groups)
+        for (int s = A; s <= D; ++s)
+            EXPECT_NEAR(mixingLayerHeight(3, s, 30, int(g[0])), g[s + 1], 1e-8 * g[s + 1]) << g[0] << " " << s;
     EXPECT_EQ(mixingRegionGroup(11), 0);
     EXPECT_EQ(mixingRegionGroup(22), 1);
     EXPECT_EQ(mixingRegionGroup(25), 1);
@@ -52,6 +61,9 @@ TEST(WindProfile, ExponentsBySurfaceAndClass)
         EXPECT_NEAR(stackWindSpeed(3, 80, 0, s), rural[s], 1e-12) << s;
         EXPECT_NEAR(stackWindSpeed(3, 80, 1, s), urban[s], 1e-12) << s;
     }
+    // Indices outside the lists hold to their last entry.
+    EXPECT_EQ(windProfileExponent(7, 9), windProfileExponent(1, F));
+    EXPECT_EQ(mixingLayerCoefficient(40, D + 1), mixingLayerCoefficient(32, D));
 }
 
 TEST(PlumeRise, HeatReleaseClassesAndTheirBoundaries)
@@ -150,24 +162,25 @@ TEST(DiffusionParameters, LawsMeetAtTheirBreakpointsWhichBelongToTheNearerRange)
     // class A's σz); a wrong exponent or coefficient would open a wide gap there. (Urban E
     // across 1000 m halves σy in the guideline's table and is left out.)
     const double breaks[] = {300, 500, 1000, 2000, 10000};
+    // Where σz changes its law, by surface and class (bit k: breaks[k]); σy changes at 1000 m.
+    const int zBreaks[2][6] = {{0b00011, 0b00010, 0, 0b11000, 0b11000, 0b10100},
+                               {0b00011, 0b00010, 0b00010, 0, 0b10100, 0b10100}};
     for (int surface = 0; surface < 2; ++surface)
         for (int s = A; s <= F; ++s)
-            for (double x : breaks) {
+            for (int k = 0; k < 5; ++k) {
+                const double x = breaks[k];
                 const DiffusionParameters in = diffusionParameters(s, surface, x, 0.5, 2);
                 const DiffusionParameters out = diffusionParameters(s, surface, x * 1.000001, 0.5, 2);
+                EXPECT_EQ(in.ay != out.ay, x == 1000) << surface << s << " " << x;
+                EXPECT_EQ(in.az != out.az, ((zBreaks[surface][s] >> k) & 1) == 1) << surface << s << " " << x;
                 if (!(surface == 1 && s == E && x == 1000))
                     EXPECT_NEAR(sigmaY(out, x), sigmaY(in, x), 0.07 * sigmaY(in, x)) << surface << s << " " << x;
                 EXPECT_NEAR(sigmaZ(out, x), sigmaZ(in, x), 0.07 * sigmaZ(in, x)) << surface << s << " " << x;
             }
-    // x = 1000 still takes the near law: rural A σy there is 0.425809·1000^0.901074.
+    // A breakpoint belongs to the nearer range: rural A σy at 1000 m is 0.425809·1000^0.901074.
     EXPECT_FLOAT_EQ(diffusionParameters(A, 0, 1000, 0.5, 2).ay, 0.901074f);
     EXPECT_FLOAT_EQ(diffusionParameters(A, 0, 1000.001, 0.5, 2).ay, 0.850934f);
-    EXPECT_FLOAT_EQ(diffusionParameters(A, 0, 300, 0.5, 2).az, 1.12154f);
-    EXPECT_FLOAT_EQ(diffusionParameters(A, 0, 500, 0.5, 2).az, 1.52360f);
-    EXPECT_FLOAT_EQ(diffusionParameters(B, 0, 500, 0.5, 2).az, 0.964435f);
-    EXPECT_FLOAT_EQ(diffusionParameters(D, 0, 2000, 0.5, 2).az, 0.838628f);
-    EXPECT_FLOAT_EQ(diffusionParameters(E, 1, 10000, 0.5, 2).az, 0.632023f);
-    EXPECT_FLOAT_EQ(diffusionParameters(F, 0, 1000, 0.5, 2).az, 0.784400f);
+    EXPECT_FLOAT_EQ(diffusionParameters(F + 3, 5, 100, 0.5, 2).g01, diffusionParameters(F, 1, 100, 0.5, 2).g01);
 }
 
 TEST(DiffusionParameters, SamplingTimeAndCalmCoefficients)

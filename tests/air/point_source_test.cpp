@@ -159,6 +159,7 @@ TEST(PointSource, BoundaryCases)
     EXPECT_EQ(r.xs.size(), 10u);
     EXPECT_EQ(r.xs.back(), 950);
     EXPECT_EQ(r.xhi, 1000);
+    for (std::size_t i = 0; i < 10; ++i) EXPECT_EQ(r.axis[i], r.c[5 * 10 + i]) << i;  // the row y = 0
 }
 
 TEST(PointSource, GridCap)

@@ -59,28 +59,26 @@ TEST(SanitaryDistance, DistanceFromEmission)
 
 TEST(SanitaryDistance, EmissionFromDistance)
 {
+    // Every row of the coefficient table: wind 1.5, 3, 5 m/s × distance range × category,
+    // S = 1000 m^2, Cm = 2.4 mg/m^3.
     struct Case {
-        double L, u;
-        int toxicity;
-        double S;
-        const char* Cm;
+        double u, L;
+        int category;
         double Qc;
-    } cases[] = {
-        {300, 2.2, 1, 1000, "2.4", 24.5404461973745},
-        {1500, 1.5, 1, 100, "0.3", 19.199825716268},
-        {2500, 5, 0, 100, "0.3", 116.45994452673},
-    };
+    } cases[] = {{1.5, 500, 3, 24.933219858408},   {1.5, 1500, 3, 154.352925218106}, {1.5, 2500, 3, 350.025692202168},
+                 {3, 500, 1, 29.3838305302361},    {3, 500, 2, 43.7631518535431},    {3, 500, 3, 58.7676610604722},
+                 {3, 1500, 1, 196.410963297591},   {3, 1500, 2, 292.526966613433},   {3, 1500, 3, 392.821926595182},
+                 {3, 2500, 1, 466.287781911276},   {3, 2500, 2, 708.757428505139},   {3, 2500, 3, 932.575563822551},
+                 {5, 500, 1, 38.8088327757835},    {5, 500, 2, 58.7676610604722},    {5, 500, 3, 79.1103129660202},
+                 {5, 1500, 1, 259.410706242101},   {5, 1500, 2, 392.821926595182},   {5, 1500, 3, 528.798747339668},
+                 {5, 2500, 1, 610.997783194086},   {5, 2500, 2, 932.575563822551},   {5, 2500, 3, 1265.63826518775}};
     for (const auto& c : cases) {
-        SanitaryInput in;
+        SanitaryInput in = distanceInput(1000, c.u, "2.4", 0, c.category == 3 ? 1 : 0, 1, c.category - 1);
         in.action = 1;
         in.L = c.L;
-        in.u = c.u;
-        in.toxicity = c.toxicity;
-        in.S = c.S;
-        in.Cm = c.Cm;
         in.graded = 7;  // left as the page shows it
         const SanitaryResult r = computeSanitary(in);
-        EXPECT_NEAR(r.Qc, c.Qc, 1e-9 * c.Qc) << c.L;
+        EXPECT_NEAR(r.Qc, c.Qc, 1e-9 * c.Qc) << c.u << " " << c.L << " " << c.category;
         EXPECT_EQ(r.Lsel, c.L);
         EXPECT_EQ(r.graded, 7);
     }
@@ -153,8 +151,8 @@ TEST(SanitaryDistance, CommandLineBothActions)
     ASSERT_EQ(out.status, RunOutcome::Status::Ok);
     EXPECT_EQ(out.report.fields[1].second, "1515.87177077893");
     EXPECT_EQ(out.report.fields[2].second, "1600");
-    out = calc->run({{"S", "1000"}, {"L", "300"}, {"action", "计算无组织排放量结果"}});
-    EXPECT_EQ(out.report.fields[0].second, "24.5404461973745");
+    out = calc->run({{"S", "1000"}, {"L", "500"}, {"u", "3"}, {"action", "计算无组织排放量结果"}});
+    EXPECT_EQ(out.report.fields[0].second, "58.7676610604722");
 }
 
 }  // namespace
