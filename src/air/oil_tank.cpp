@@ -120,6 +120,15 @@ float wallAdhesion(int oil, int wall)
     return kWallAdhesion[clampIndex(kWallAdhesion, oil)][clampIndex(kWallAdhesion[0], wall)];
 }
 
+bool oilTankFieldShown(const OilTankInput& in, std::string_view key)
+{
+    static const char* const prefixes[] = {"f1", "f2", "f2", "f3", "f4", "f5"};
+    const OilTankForm form = oilTankForm(in.calculation, in.tank);
+    if (key == "calculation" || key == "tank") return true;
+    if (key == "f2columns" || key == "f2Nc" || key == "f2Fc") return form == OilTankForm::InternalWorking;
+    return key.starts_with(prefixes[static_cast<int>(form)]);
+}
+
 OilTankResult computeOilTank(const OilTankInput& in)
 {
     OilTankResult r;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "common/calculator.h"
 
@@ -47,6 +48,10 @@ struct OilTankResult {
 };
 
 OilTankResult computeOilTank(const OilTankInput& in);
+
+// Whether a field belongs to the form the selector shows: the selector's two lists always,
+// "f1…" … "f5…" with their form, and the column controls of F2 with the internal floating roof.
+bool oilTankFieldShown(const OilTankInput& in, std::string_view key);
 
 // The form's "结果：" line.
 std::string oilTankText(const OilTankResult& r);

@@ -106,7 +106,7 @@ PointSourceResult computePointSource(const PointSourceInput& in)
     r.windy = isWindy(in.U10);
 
     // 1. Mixing layer.
-    if (in.hMode == 0) {
+    if (in.hMode != kEntered) {
         if (!(in.latitude > 0 && in.latitude <= 90))
             return refuse({"地理纬度必须大于0度且不大于90度，请重新输入！", "latitude"});
         r.h = static_cast<float>(mixingLayerHeight(in.U10, in.stability, in.latitude, in.region));
@@ -118,13 +118,13 @@ PointSourceResult computePointSource(const PointSourceInput& in)
     if (Refusal bad = firstRefusal({mustBePositive(in.H, "烟筒距地面几何高度H", "H"), mustNotBeNegative(in.Q, "点源排放量Q", "Q")});
         bad.refused())
         return refuse(bad);
-    r.U = in.uMode == 0 ? static_cast<float>(stackWindSpeed(in.U10, in.H, in.surface, in.stability)) : in.U;
+    r.U = in.uMode != kEntered ? static_cast<float>(stackWindSpeed(in.U10, in.H, in.surface, in.stability)) : in.U;
     if (Refusal bad = r.windy ? mustBePositive(r.U, "有风时烟筒出口风速U", "U") : mustNotBeNegative(r.U, "烟筒出口风速U", "U");
         bad.refused())
         return refuse(bad);
 
     // 3. Plume rise and effective height.
-    if (in.dHMode == 0) {
+    if (in.dHMode != kEntered) {
         const PlumeRise rise = plumeRise(
             {in.H, r.U, in.U10, in.Qv, in.Ts, in.D, in.dTdZ, in.Ta, in.Pa, in.stability, in.surface});
         if (rise.refusal.refused()) return refuse(rise.refusal);
@@ -146,7 +146,7 @@ PointSourceResult computePointSource(const PointSourceInput& in)
     const double columnCount = std::trunc((double(in.Xmax) - in.Xmin) / in.step) + 1;
     const double rowCount = std::trunc((double(in.Ymax) - in.Ymin) / in.step) + 1;
     if (!(columnCount * rowCount <= water::kMaxGridCells)) return refuse({kTooManyCells, "step"});
-    const bool automatic = in.diffusionMode == 0;
+    const bool automatic = in.diffusionMode != kEntered;
     if (!automatic) {
         const Refusal bad = firstRefusal({mustBePositive(in.ay, "回归指数αy", "ay"), mustBePositive(in.az, "回归指数αz", "az"),
                                           mustBePositive(in.gy, "回归系数γy", "gy"), mustBePositive(in.gz, "回归系数γz", "gz")});
@@ -265,6 +265,20 @@ PointSourceResult computePointSource(const PointSourceInput& in)
     r.yhi = in.Ymax;
     r.zhi = r.cm;
     return r;
+}
+
+bool pointSourceFieldEnabled(const PointSourceInput& in, std::string_view key)
+{
+    const auto among = [&](std::initializer_list<std::string_view> keys) {
+        return std::find(keys.begin(), keys.end(), key) != keys.end();
+    };
+    if (key == "U") return in.uMode == kEntered;
+    if (key == "dH") return in.dHMode == kEntered;
+    if (among({"Qv", "Ts", "D", "dTdZ", "Ta", "Pa"})) return in.dHMode != kEntered;
+    if (key == "h") return in.hMode == kEntered;
+    if (among({"latitude", "region"})) return in.hMode != kEntered;
+    if (among({"ay", "az", "gy", "gz"})) return in.diffusionMode == kEntered;
+    return true;
 }
 
 Table pointSourceTable(const PointSourceResult& r)

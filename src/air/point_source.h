@@ -10,11 +10,15 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/calculator.h"
 
 namespace qelvo::air {
+
+// The "自动计算" / "手工输入" radio groups.
+constexpr int kAutomatic = 0, kEntered = 1;
 
 struct PointSourceInput {
     // "污染源相关参数 "
@@ -82,6 +86,11 @@ double normalIntegral(double s);
 // "Y＼X": distances across, offsets down, "%f" values; rows without values hold their label.
 Table pointSourceTable(const PointSourceResult& r);
 std::string pointSourceText(const PointSourceResult& r);
+
+// Whether the forms enable a field in the chosen modes: an entered U, ΔH, h or set of
+// diffusion parameters only in "手工输入"; the plume-rise inputs, latitude and region only
+// while they are computed automatically.
+bool pointSourceFieldEnabled(const PointSourceInput& in, std::string_view key);
 
 // "结果导入EXCEL" sheet name.
 inline const char* kPointSourceSheet = "点源扩散模式计算结果";

@@ -6,10 +6,13 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "common/calculator.h"
 
 namespace qelvo::air {
+
+constexpr int kNoStack = 1;  // "无" of "排放同种有害气体的排气筒"
 
 struct SanitaryInput {
     double S = 0;                  // m^2, area of the unit
@@ -59,6 +62,8 @@ int gradedDistance(double L);
 
 // "有" / "无": shows one of the two choices and sets both to their first option.
 void applyStackChoice(SanitaryInput& in, int stack);
+// "toxicity" is shown without a stack, "share" with one; every other field always.
+bool sanitaryFieldShown(const SanitaryInput& in, std::string_view key);
 
 // Tooltips of the page, by field key or button.
 inline const char* kSanitaryDistanceTip = "已知无组织排放量计算卫生防护距离的值";

@@ -44,6 +44,18 @@ TEST(OilTank, SelectorAndWallAdhesion)
     EXPECT_EQ(oilTankForm(1, 1), OilTankForm::FloatingStanding);
     EXPECT_EQ(oilTankForm(4, 9), OilTankForm::InternalStanding);
     EXPECT_EQ(wallAdhesion(3, 5), 1.0268f);
+    OilTankInput in;
+    in.tank = 1;  // floating roof: F2 without its column controls
+    EXPECT_TRUE(oilTankFieldShown(in, "f2rho"));
+    EXPECT_TRUE(oilTankFieldShown(in, "tank"));
+    EXPECT_FALSE(oilTankFieldShown(in, "f2Nc"));
+    EXPECT_FALSE(oilTankFieldShown(in, "f1Q"));
+    in.tank = 2;
+    EXPECT_TRUE(oilTankFieldShown(in, "f2columns"));
+    in.calculation = 1;
+    EXPECT_TRUE(oilTankFieldShown(in, "f5Fc"));
+    EXPECT_FALSE(oilTankFieldShown(in, "f2Fc"));
+    EXPECT_FALSE(oilTankFieldShown(in, "f4Py"));
     const float table[2][3] = {{0.00257f, 0.01284f, 0.2567f}, {0.01027f, 0.05134f, 1.0268f}};
     for (int oil = 0; oil < 2; ++oil)
         for (int wall = 0; wall < 3; ++wall) EXPECT_EQ(wallAdhesion(oil, wall), table[oil][wall]);

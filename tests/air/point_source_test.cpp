@@ -162,6 +162,17 @@ TEST(PointSource, BoundaryCases)
     for (std::size_t i = 0; i < 10; ++i) EXPECT_EQ(r.axis[i], r.c[5 * 10 + i]) << i;  // the row y = 0
 }
 
+TEST(PointSource, FieldsEnabledByTheirModes)
+{
+    PointSourceInput in;
+    for (const char* key : {"U", "dH", "h", "ay", "gz"}) EXPECT_FALSE(pointSourceFieldEnabled(in, key)) << key;
+    for (const char* key : {"Qv", "Pa", "latitude", "region", "H"}) EXPECT_TRUE(pointSourceFieldEnabled(in, key)) << key;
+    in.uMode = in.dHMode = in.hMode = in.diffusionMode = kEntered;
+    for (const char* key : {"U", "dH", "h", "ay", "gz", "H"}) EXPECT_TRUE(pointSourceFieldEnabled(in, key)) << key;
+    for (const char* key : {"Qv", "Ts", "D", "dTdZ", "Ta", "Pa", "latitude", "region"})
+        EXPECT_FALSE(pointSourceFieldEnabled(in, key)) << key;
+}
+
 TEST(PointSource, GridCap)
 {
     PointSourceInput in;

@@ -108,10 +108,15 @@ TEST(SanitaryDistance, CoefficientsAndGrading)
     SanitaryInput in;
     in.toxicity = 1;
     in.share = 1;
+    EXPECT_TRUE(sanitaryFieldShown(in, "toxicity"));  // no stack
+    EXPECT_FALSE(sanitaryFieldShown(in, "share"));
     applyStackChoice(in, 0);
     EXPECT_EQ(in.stack, 0);
     EXPECT_EQ(in.toxicity, 0);
     EXPECT_EQ(in.share, 0);
+    EXPECT_FALSE(sanitaryFieldShown(in, "toxicity"));
+    EXPECT_TRUE(sanitaryFieldShown(in, "share"));
+    EXPECT_TRUE(sanitaryFieldShown(in, "Qc"));
 }
 
 TEST(SanitaryDistance, Refusals)
