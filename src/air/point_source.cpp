@@ -73,8 +73,8 @@ double normalIntegral(double s)
     const double ends = f(0) + f(b);
     double h = b / 2;
     double odd = f(h);  // ordinates at the odd multiples of h
-    double even = 0;    // ordinates at the inner even multiples of h
-    double estimate = h / 3 * (ends + 4 * odd + 2 * even);
+    double even = 0;    // ordinates at the inner even multiples of h (none yet)
+    double estimate = h / 3 * (ends + 4 * odd);
     for (int halving = 1, points = 2; halving <= kSimpsonHalvings; ++halving, points *= 2) {
         even += odd;
         h /= 2;

@@ -41,11 +41,9 @@ TEST(MixingLayer, RegionGroupsClassesAndWindCap)
     for (const auto& g : groups)
         for (int s = A; s <= D; ++s)
             EXPECT_NEAR(mixingLayerHeight(3, s, 30, int(g[0])), g[s + 1], 1e-8 * g[s + 1]) << g[0] << " " << s;
-    EXPECT_EQ(mixingRegionGroup(11), 0);
-    EXPECT_EQ(mixingRegionGroup(22), 1);
-    EXPECT_EQ(mixingRegionGroup(25), 1);
-    EXPECT_EQ(mixingRegionGroup(29), 2);
-    EXPECT_EQ(mixingRegionGroup(32), 3);
+    // The groups' edges: 0–11 | 12–22, 24, 25 | 23, 26–29 | 30–32.
+    const int groupOf[][2] = {{11, 0}, {12, 1}, {22, 1}, {23, 2}, {24, 1}, {25, 1}, {26, 2}, {29, 2}, {30, 3}, {32, 3}};
+    for (const auto& [region, group] : groupOf) EXPECT_EQ(mixingRegionGroup(region), group) << region;
     EXPECT_EQ(regionNames().size(), 33u);
     EXPECT_EQ(regionNames()[23], "陕西（秦岭以南）");
 }

@@ -129,6 +129,8 @@ TEST(PointSource, NormalIntegralBySimpson)
     // Simpson from one panel, halving until two estimates differ by < 1e−5 (python).
     EXPECT_NEAR(normalIntegral(1), 0.8556244948682876, 1e-15);
     EXPECT_NEAR(normalIntegral(3), 1.249930359018812, 1e-15);
+    EXPECT_NEAR(normalIntegral(0.8), 0.7222714527504006, 1e-14);  // stops only after 3 halvings
+    EXPECT_NEAR(normalIntegral(2.2), 1.2184633178517152, 1e-14);  // … 4
     EXPECT_EQ(normalIntegral(0), 0);
     EXPECT_NEAR(normalIntegral(1e30), std::sqrt(std::acos(-1.0) / 2), 1e-5);  // no endless halving
 }
