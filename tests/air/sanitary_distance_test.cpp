@@ -91,6 +91,9 @@ TEST(SanitaryDistance, CoefficientsAndGrading)
     EXPECT_FLOAT_EQ(k.B, 0.021f);
     EXPECT_FLOAT_EQ(k.C, 1.85f);
     EXPECT_FLOAT_EQ(k.D, 0.84f);
+    // The interval's ends come back exactly where the formula meets them.
+    EXPECT_EQ(solveSanitaryDistance(k, 0, 1000), 0);
+    EXPECT_EQ(solveSanitaryDistance(k, sanitaryRatio(k, 1000, kSanitaryLongest), 1000), kSanitaryLongest);
     EXPECT_EQ(sanitaryCategory(0, 1, 0), 1);
     EXPECT_EQ(sanitaryCategory(0, 0, 1), 2);
     EXPECT_EQ(sanitaryCategory(1, 0, 0), 2);
