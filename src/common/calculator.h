@@ -38,6 +38,10 @@ struct Table {
 constexpr double kMaxTableRows = 100'000;
 inline const char* kTooManyRows = "计算点数过多，请增大距离间隔后重新输入！";
 
+// Grids of receptors (the river mixing grids, the point-source grid) are refused beyond this
+// many cells, counted before any memory is spent.
+constexpr double kMaxGridCells = 4'000'000;
+
 // A curve as a chart draws it: ys over xs (numbers, not texts), with its title and the
 // axis labels. The command line prints it as a two-column table; pages draw it with the
 // chart widget (presentation/curve_chart.h).
