@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "air/pages/drop_downs.h"
+#include "air/pages/page_fields.h"
 #include "presentation/help_topics.h"
 #include "presentation/messages.h"
 #include "presentation/page_style.h"
@@ -31,6 +32,8 @@ OpenStoragePage::OpenStoragePage(QWidget* parent)
 {
     std::vector<std::string> names;
     for (const auto& s : air::substances()) names.emplace_back(s.name);
+    fitDoubleFields(*this, input(), air::openStorageCalculator().inputs);
+    fitDoubleFields(*this, result(), air::openStorageCalculator().outputs);
     substances_ = editableDropDownFor(lineEdit(&air::OpenStorageInput::substance), names);
     QObject::connect(substances_, &QComboBox::activated, this, [this] { chooseSubstance(); });
 }
@@ -62,6 +65,8 @@ EquipmentLeakPage::EquipmentLeakPage(QWidget* parent)
 OdourPage::OdourPage(QWidget* parent)
     : ModelPage(air::odourCalculator(), options("恶臭气体的散发速率", QStringLiteral("计算")), parent)
 {
+    fitDoubleFields(*this, input(), air::odourCalculator().inputs);
+    fitDoubleFields(*this, result(), air::odourCalculator().outputs);
     addNote(QStringLiteral("计算公式如下:"));
     addNote(QStringLiteral("E=2CWm/M*(DLu/πF)^0.5"));
     // A rate that cannot be computed is shown as 0, with its message.

@@ -2,6 +2,7 @@
 // form per tab, a form per tank) and apply the model's rules field by field.
 #pragma once
 
+#include <QLineEdit>
 #include <QtGlobal>
 #include <string_view>
 #include <variant>
@@ -36,6 +37,18 @@ template <class S>
 void setFieldVisible(FormPage& form, const S& object, const Field<S>& f, bool visible)
 {
     std::visit([&](auto m) { form.setFieldsVisible(object, visible, m); }, f.member);
+}
+
+// Double-precision fields show up to 15 significant digits: their edits are made wide enough
+// for them (the form's edits are sized for single precision).
+template <class S>
+void fitDoubleFields(FormPage& form, const S& object, const Fields<S>& fields)
+{
+    for (const auto& f : fields) {
+        if (f.desc.kind != FieldKind::Double) continue;
+        QLineEdit* edit = form.lineEdit(object, std::get<double S::*>(f.member));
+        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("-0000.00000000000")) + 12);
+    }
 }
 
 }  // namespace qelvo::ui

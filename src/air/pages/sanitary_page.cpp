@@ -20,6 +20,7 @@ SanitaryPage::SanitaryPage(QWidget* parent) : FormPage(QStringLiteral("卫生防
     addInputs(*this, input_, def, {"S", "u", "pollutant", "Cm", "stack", "toxicity", "share", "Qc", "L"});
     for (const auto& f : def.outputs)
         if (f.desc.key == "graded") add(result_, f, true);
+    fitDoubleFields(*this, input_, def.inputs);
 
     std::vector<std::string> names;
     for (const auto& p : air::pollutantStandards()) names.emplace_back(p.name);
