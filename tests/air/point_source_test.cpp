@@ -157,6 +157,12 @@ TEST(PointSource, BoundaryCases)
     EXPECT_FALSE(computePointSource(in).refusal.refused());
 
     in = {};
+    in.latitude = 0.5f;  // near the equator, still a latitude: h = 0.056·2/(0.0001456·sin 0.5°)
+    r = computePointSource(in);
+    EXPECT_FALSE(r.refusal.refused());
+    EXPECT_NEAR(r.h, 88148.47341140523, 0.01);
+
+    in = {};
     in.Xmin = 50;
     in.Xmax = 1000;  // 50, 150, …, 950: the last column before Xmax
     r = computePointSource(in);

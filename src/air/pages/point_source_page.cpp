@@ -29,13 +29,6 @@ using air::PointSourceInput;
 
 namespace {
 
-// The fields of each input form, in the order they stand.
-constexpr std::initializer_list<const char*> kSourceKeys = {"H",  "Q",     "Xmin",   "Xmax", "Ymin", "Ymax",
-                                                           "step", "uMode", "U",      "grade", "dHMode", "dH",
-                                                           "Qv",  "Ts",    "D",      "dTdZ", "Ta",   "Pa"};
-constexpr std::initializer_list<const char*> kWeatherKeys = {"U10", "stability", "surface", "hMode", "h",  "latitude",
-                                                            "region", "t", "diffusionMode", "ay",    "az", "gy", "gz"};
-
 // Grids of more receptors than this are computed off the page, behind the progress dialog.
 constexpr double kBackgroundCells = 200'000;
 
@@ -117,10 +110,10 @@ void PointSourcePage::applyRules()
     modes.dHMode = source_->choiceGroup(input_, &In::dHMode)->checkedId();
     modes.hMode = weather_->choiceGroup(input_, &In::hMode)->checkedId();
     modes.diffusionMode = weather_->choiceGroup(input_, &In::diffusionMode)->checkedId();
-    const auto& def = air::pointSourceCalculator();
-    for (FormPage* form : {source_, weather_})
-        for (const char* key : form == source_ ? kSourceKeys : kWeatherKeys)
-            setFieldEnabled(*form, input_, inputField(def, key), air::pointSourceFieldEnabled(modes, key));
+    for (const auto& f : air::pointSourceCalculator().inputs) {
+        FormPage* form = source_->binder().widgetFor(f.desc.key) ? source_ : weather_;
+        setFieldEnabled(*form, input_, f, air::pointSourceFieldEnabled(modes, f.desc.key));
+    }
 }
 
 void PointSourcePage::readForms()
