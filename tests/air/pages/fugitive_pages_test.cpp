@@ -63,6 +63,7 @@ TEST(OpenStoragePage, MazakAndTheSubstanceList)
 TEST(LiquidEvaporationPage, TextOfTheSplit)
 {
     LiquidEvaporationPage page;
+    page.show();
     button(&page, "计算结果")->click();
     EXPECT_EQ(page.resultText()->toPlainText(),
               "计算结果如下：\n液体蒸发量Gz=0.06983064 [kg/h]\n排放量为0.01641020 [kg/h]\n"
@@ -70,6 +71,11 @@ TEST(LiquidEvaporationPage, TextOfTheSplit)
     edit(&page, "capture")->setText("0");  // nothing captured: all of it is fugitive
     button(&page, "计算结果")->click();
     EXPECT_TRUE(page.resultText()->toPlainText().endsWith("其中无组织排放量0.06983064 [kg/h]；有组织排放量0.00000000 [kg/h]"));
+    testing::RecordMessages messages;
+    edit(&page, "treatment")->setText("101");
+    button(&page, "计算结果")->click();
+    EXPECT_EQ(messages.texts(), QStringList{"处理率必须在0～100之间，请重新输入！"});
+    EXPECT_EQ(page.focusWidget(), edit(&page, "treatment"));
     expectHelpTopic(&page, "0.000352 + 0.000786·V");
 }
 
@@ -130,6 +136,7 @@ TEST(DustPage, TabsComputeTheirOwnForm)
     edit(page.transportForm(), "M")->setText("0");
     button(page.transportForm(), "计算结果")->click();
     EXPECT_EQ(messages.texts(), QStringList{"车辆载重M必须大于0，请重新输入！"});
+    EXPECT_EQ(page.focusWidget(), edit(page.transportForm(), "M"));
     expectHelpTopic(&page, "11.7 · U");
 }
 
