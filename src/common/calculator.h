@@ -65,6 +65,10 @@ inline const char* kNotFinite = "计算结果超出数值范围（不是有限�
 inline const char* kOutOfMemory = "内存不足，请缩小计算范围后重新输入！";
 inline const char* kComputationFailed = "计算出错，请检查输入后重新输入！";
 
+// Grids of receptors (the river mixing grids, the point-source grid) are refused beyond this
+// many cells, counted before any memory is spent.
+constexpr double kMaxGridCells = 4'000'000;
+
 // A curve as a chart draws it: ys over xs (numbers, not texts), with its title and the
 // axis labels. The command line prints it as a two-column table; pages draw it with the
 // chart widget (presentation/curve_chart.h).

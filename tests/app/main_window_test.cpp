@@ -162,11 +162,16 @@ TEST(MainWindow, TabContainersSwitchFormsByClickAndKeepThem)
 TEST(MainWindow, PlaceholdersNameTheirCalculator)
 {
     MainWindow w;
-    auto* placeholder = qobject_cast<PlaceholderPage*>(w.page(2));
+    // The first slot whose calculator is not built yet.
+    const PageSlot* planned = nullptr;
+    for (const auto& s : programCatalogue().pageSlots())
+        if (!planned && s.calculatorId.empty()) planned = &s;
+    if (!planned) GTEST_SKIP() << "every slot is built";
+    auto* placeholder = qobject_cast<PlaceholderPage*>(w.page(planned->slot));
     ASSERT_NE(placeholder, nullptr);
     bool named = false, honest = false;
     for (auto* label : placeholder->findChildren<QLabel*>()) honest |= label->text() == kNotYetProvided;
-    for (auto* box : placeholder->findChildren<QGroupBox*>()) named |= box->title() == "燃煤(油)废气";
+    for (auto* box : placeholder->findChildren<QGroupBox*>()) named |= box->title() == QString::fromStdString(planned->name);
     EXPECT_TRUE(named);
     EXPECT_TRUE(honest);
     EXPECT_EQ(qobject_cast<PlaceholderPage*>(w.page(21)), nullptr);  // built: the sludge page
