@@ -257,6 +257,10 @@ TEST(Calculators, IdsAndKeysAreUnique)
     EXPECT_GE(ids.size(), 28u);
 }
 
+// Pages that start empty: with their defaults they ask for what is missing (the substance of
+// open storage, the odour page's blank fields) instead of computing.
+bool waitsForAChoice(const Calculator& calc) { return calc.id == "air.open_storage_pv" || calc.id == "air.odour"; }
+
 TEST(Calculators, DefaultsReadBackUnchanged)
 {
     for (const auto& calc : calculators()) {
@@ -264,6 +268,12 @@ TEST(Calculators, DefaultsReadBackUnchanged)
         for (const auto& input : calc.inputs) defaults.emplace_back(input.desc.key, input.defaultText);
         const RunOutcome plain = calc.run({});
         const RunOutcome typed = calc.run(defaults);
+        if (waitsForAChoice(calc)) {
+            EXPECT_EQ(plain.status, RunOutcome::Status::Refused) << calc.id;
+            EXPECT_FALSE(plain.refusal.message.empty()) << calc.id;
+            EXPECT_EQ(typed.refusal.message, plain.refusal.message) << calc.id;
+            continue;
+        }
         ASSERT_EQ(plain.status, RunOutcome::Status::Ok) << calc.id << ": " << plain.refusal.message << plain.problem;
         ASSERT_EQ(typed.status, RunOutcome::Status::Ok) << calc.id << ": " << typed.problem << typed.refusal.message;
         EXPECT_EQ(typed.report.fields, plain.report.fields) << calc.id;
@@ -298,6 +308,7 @@ TEST(Calculators, HostileValuesEndInAResultOrARefusal)
 TEST(Calculators, RunPrintsTheModelsReport)
 {
     for (const auto& calc : calculators()) {
+        if (waitsForAChoice(calc)) continue;
         const RunOutcome outcome = calc.run({});
         ASSERT_EQ(outcome.status, RunOutcome::Status::Ok) << calc.id;
         std::ostringstream expected, expectedJson;

@@ -30,7 +30,7 @@ const QString kNoData = QStringLiteral("没有数据,请先计算!");
 
 }  // namespace
 
-QString shownText(const std::string& text)
+QString plainText(const std::string& text)
 {
     return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
@@ -73,7 +73,7 @@ void fitFields(FormPage* page)
         }
 }
 
-void ConsequenceResults::setText(const std::string& text) { text_->setPlainText(shownText(text)); }
+void ConsequenceResults::setText(const std::string& text) { text_->setPlainText(plainText(text)); }
 
 void ConsequenceResults::show(const Report& report)
 {

@@ -19,7 +19,7 @@ class FormPage;
 class ResultTable;
 
 // A model's text ("\r\n" line breaks) as a text box shows it.
-QString shownText(const std::string& text);
+QString plainText(const std::string& text);
 
 // Below the buttons of a fire or explosion page, in two tabs: the read-only result box (with
 // the page's opening text) and the damage-distance table; the buttons "曲线图" (the curve
