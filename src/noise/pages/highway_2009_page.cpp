@@ -35,6 +35,7 @@ FiniteBarrierWindow::FiniteBarrierWindow(float infinite, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("无限长屏障修正"));
     paintBackground(this, kToolWindowColour);
+    addCalculatorHelp(this, noise::infiniteBarrierCalculator().id);
     auto* prompt = new QLabel(QString::fromStdString(
                                   cformat("无限长屏障衰减量为%.2fdB，根据上图，请输入有限长屏障衰减量[dB]", double(infinite))),
                               this);
@@ -59,6 +60,7 @@ EmbankmentWindow::EmbankmentWindow(float r, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("高路堤或低路堑衰减量计算"));
     paintBackground(this, kToolWindowColour);
+    addCalculatorHelp(this, noise::embankmentCalculator().id);
     paintBackground(page_, kToolWindowColour);
     page_->setValue(&noise::EmbankmentInput::r, r);
     page_->lineEdit(&noise::EmbankmentInput::r)->setReadOnly(true);
