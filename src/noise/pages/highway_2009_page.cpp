@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "presentation/tab_sheet.h"
@@ -111,8 +112,11 @@ Highway2009Form::Highway2009Form(QWidget* parent)
                          {QStringLiteral("小型车"), "70", "200", "76.68"}});
     vehicles_->setRowHeight(25);
     vehicles_->setHeaderRowHeight(25);
+    // Each column at least as wide as its title (the fourth title is long).
     const int widths[] = {50, 110, 140, 130};
-    for (int c = 0; c < 4; ++c) vehicles_->setColumnWidth(c, widths[c]);
+    const QFontMetrics titles = vehicles_->horizontalHeader()->fontMetrics();
+    for (int c = 0; c < 4; ++c)
+        vehicles_->setColumnWidth(c, std::max(widths[c], titles.horizontalAdvance(vehicles_->text(0, c)) + 16));
     vehicles_->setFixedHeight(25 * 4 + 4);
     pageLayout()->insertWidget(0, vehicles_);
     QObject::connect(vehicles_->model(), &QAbstractItemModel::dataChanged, this,
