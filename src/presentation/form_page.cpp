@@ -22,6 +22,23 @@ namespace qelvo::ui {
 namespace {
 constexpr int kEditWidth = 120;
 constexpr int kCompactEditWidth = 76;  // two fields a row
+
+// A long label of a two-column form goes onto two lines: before its unit ("河流上游污染物浓度Ch" /
+// "[mg/L]"), so that the unit stays whole, or else wrapped. Two explicit lines are measured
+// whole by the layout, descenders included.
+void fitLabel(QLabel* label)
+{
+    const QFontMetrics fm = label->fontMetrics();
+    const int room = fm.horizontalAdvance(QString(11, QChar(0x6C49)));  // eleven ideographs
+    QString text = label->text();
+    if (fm.horizontalAdvance(text) <= room) return;
+    const auto unit = text.lastIndexOf(QStringLiteral(" ["));
+    if (unit > 0) {
+        label->setText(text.left(unit) + QLatin1Char('\n') + text.mid(unit + 1));
+        return;
+    }
+    label->setWordWrap(true);
+}
 }
 
 FormPage::FormPage(const QString& groupTitle, QWidget* parent)
@@ -48,7 +65,7 @@ QLineEdit* FormPage::addField(const FieldSpec& desc, bool readOnly)
     if (readOnly) edit->setFocusPolicy(Qt::ClickFocus);
     auto* label = new QLabel(QString::fromStdString(desc.label), group_);
     label->setBuddy(edit);
-    label->setWordWrap(twoColumns_ && desc.row.empty());  // long labels wrap rather than being cut off
+    if (twoColumns_ && desc.row.empty()) fitLabel(label);
     lastLabel_ = label;
 
     // Fields under one row heading share a line: heading | label edit | label edit.
