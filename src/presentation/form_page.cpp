@@ -39,6 +39,12 @@ void fitLabel(QLabel* label)
     }
     label->setWordWrap(true);
 }
+}  // namespace
+
+int doubleFieldWidth(const QLineEdit* edit)
+{
+    // The text, the frame and the edit's inner margins.
+    return edit->fontMetrics().horizontalAdvance(QStringLiteral("-0.00000000000000e-000")) + 14;
 }
 
 FormPage::FormPage(const QString& groupTitle, QWidget* parent)
@@ -61,6 +67,8 @@ QLineEdit* FormPage::addField(const FieldSpec& desc, bool readOnly)
     auto* edit = new QLineEdit(group_);
     edit->setObjectName(QString::fromStdString(desc.key));
     edit->setFixedWidth(twoColumns_ ? kCompactEditWidth : kEditWidth);
+    // A double-precision result shows up to 15 significant digits, sign and exponent.
+    if (readOnly && desc.kind == FieldKind::Double) edit->setFixedWidth(doubleFieldWidth(edit));
     edit->setReadOnly(readOnly);
     if (readOnly) edit->setFocusPolicy(Qt::ClickFocus);
     auto* label = new QLabel(QString::fromStdString(desc.label), group_);

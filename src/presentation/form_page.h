@@ -212,6 +212,9 @@ private:
     std::string rowHeading_;
 };
 
+// The width of an edit that shows a double with 15 significant digits.
+int doubleFieldWidth(const QLineEdit* edit);
+
 // A form taller than its place, in a scroll area.
 QScrollArea* scrollable(QWidget* form);
 
