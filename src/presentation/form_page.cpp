@@ -106,7 +106,7 @@ void FormPage::nextRow(const FieldSpec& desc, QWidget* label)
         grid_->addWidget(label, row_, 0, 1, 2);
     } else {
         auto* heading = new QLabel(QString::fromStdString(desc.row), group_);
-        heading->setWordWrap(twoColumns_);
+        if (twoColumns_) fitLabel(heading);
         grid_->addWidget(heading, row_, 0);
         grid_->addWidget(label, row_, 1);
     }
