@@ -3,7 +3,7 @@
 BUILD    := build
 PACKAGES := qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev libxlsxwriter-dev zlib1g-dev \
             libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev cmake ninja-build g++ pkg-config \
-            fonts-wqy-microhei fonts-dejavu-core locales-all
+            fonts-wqy-microhei fonts-dejavu-core locales-all qt6-translations-l10n
 
 .PHONY: run test build deps bench clean
 

@@ -5,6 +5,7 @@
 
 #include "app/app_settings.h"
 #include "app/main_window.h"
+#include "app/qt_translation.h"
 #include "app/single_instance.h"
 #include "presentation/messages.h"
 #include "presentation/page_style.h"
@@ -34,6 +35,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Qelvo"));
     QApplication::setApplicationVersion(QStringLiteral(QELVO_VERSION));
     qelvo::ui::applyProgramStyle(app);
+    qelvo::ui::installQtChinese();  // without the catalogue Qt's own texts stay English
 
     qelvo::ui::SingleInstance instance;
     if (!instance.acquire()) {

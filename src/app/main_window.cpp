@@ -110,7 +110,13 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
     topmost_ = new QCheckBox(QStringLiteral("窗口总在最前面"), this);
     topmost_->setGeometry(du.rect(9, 290, 71, 12));
     topmost_->setChecked(false);
-    topmost_->setStyleSheet(QStringLiteral("QCheckBox { color: rgb(178,0,176); background: transparent; }"));
+    // Its own text colour on the window colour; the box itself keeps the style's white face
+    // and frame, so that it reads as a check box when unchecked too.
+    QPalette topmostPalette = topmost_->palette();
+    topmostPalette.setColor(QPalette::WindowText, QColor(178, 0, 176));
+    topmostPalette.setColor(QPalette::Base, Qt::white);
+    topmost_->setPalette(topmostPalette);
+    topmost_->setAutoFillBackground(false);
     connect(topmost_, &QCheckBox::toggled, this, &MainWindow::setAlwaysOnTop);
 
     auto* link = new LinkLabel(kUpdateLinkText, kUpdateUrl, this);

@@ -4,6 +4,7 @@
 #include "air/pages/air_pages.h"
 #include "noise/noise_calculators.h"
 #include "noise/pages/noise_pages.h"
+#include "presentation/help_window.h"
 #include "presentation/placeholder_page.h"
 #include "risk/pages/risk_pages.h"
 #include "risk/risk_calculators.h"
@@ -50,8 +51,11 @@ const Catalogue& programCatalogue()
 QWidget* createPage(int slot, QWidget* parent)
 {
     const PageSlot& info = programCatalogue().pageSlot(slot);
-    if (const PageMaker* maker = makerFor(info.calculatorId); maker && maker->createPage)
-        return maker->createPage(info, parent);
+    if (const PageMaker* maker = makerFor(info.calculatorId); maker && maker->createPage) {
+        QWidget* page = maker->createPage(info, parent);
+        addCalculatorHelp(page, info.calculatorId);  // F1 and the right-click "帮助"
+        return page;
+    }
     return createPlaceholder(info, parent);
 }
 

@@ -1,8 +1,10 @@
 #include "contour/contour_map.h"
 
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 #include "common/number_format.h"
@@ -60,6 +62,8 @@ const LineStyle* ContourMap::styleFor(float level) const
 namespace {
 
 QString g(double v) { return QString::fromStdString(formatG(v, 6)); }
+
+const QString kSourceLabel = QStringLiteral("点源");
 
 void paintMapFrame(QPainter& p, const ContourMap& map, double ppi)
 {
@@ -122,11 +126,29 @@ void paintMapFrame(QPainter& p, const ContourMap& map, double ppi)
         p.setBrush(Qt::red);
         p.drawEllipse(origin, 4, 4);
         p.setPen(Qt::red);
-        const QString label = QStringLiteral("点源");
-        p.drawText(QPointF(origin.x() - fm.horizontalAdvance(label) / 2.0, origin.y() + 6 + fm.ascent()), label);
+        p.drawText(sourceLabelRect(f, origin, fm), Qt::AlignLeft | Qt::AlignVCenter, kSourceLabel);
         p.restore();
     }
 }
+
+}  // namespace
+
+QRectF sourceLabelRect(const QRect& frame, const QPointF& origin, const QFontMetrics& fm)
+{
+    const QSizeF size(fm.horizontalAdvance(kSourceLabel) + 2, fm.height());
+    constexpr double gap = 6;    // from the dot's centre
+    constexpr double inset = 2;  // from the frame's line
+    double x = origin.x() + gap;
+    if (x + size.width() > frame.right() - inset) x = origin.x() - gap - size.width();
+    double y = origin.y() - gap - size.height();
+    if (y < frame.top() + inset) y = origin.y() + gap;
+    // A frame too small for the label keeps it at its top left.
+    x = std::clamp(x, frame.left() + inset, std::max(frame.left() + inset, frame.right() - inset - size.width()));
+    y = std::clamp(y, frame.top() + inset, std::max(frame.top() + inset, frame.bottom() - inset - size.height()));
+    return QRectF(QPointF(x, y), size);
+}
+
+namespace {
 
 void paintLegend(QPainter& p, const ContourMap& map, double ppi)
 {

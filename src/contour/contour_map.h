@@ -5,7 +5,9 @@
 
 #include <QColor>
 #include <QImage>
+#include <QFontMetrics>
 #include <QRect>
+#include <QRectF>
 #include <QString>
 #include <vector>
 
@@ -57,6 +59,10 @@ struct ContourMap {
 inline constexpr QSize kDrawingSize(720, 520);
 
 void paintContourMap(QPainter& painter, const ContourMap& map, double pixelsPerInch);
+
+// Where the source's label "点源" stands beside the source's dot at `origin`: up and to the
+// right, or wherever it stays inside the map frame, clear of the extent labels outside it.
+QRectF sourceLabelRect(const QRect& frame, const QPointF& origin, const QFontMetrics& fm);
 
 // Renders the map to a PNG or SVG file (by the file's suffix); false with a reason on failure.
 bool saveContourMap(const ContourMap& map, const QString& path, QString* reason = nullptr);

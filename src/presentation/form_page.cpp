@@ -22,6 +22,29 @@ namespace qelvo::ui {
 namespace {
 constexpr int kEditWidth = 120;
 constexpr int kCompactEditWidth = 76;  // two fields a row
+
+// A long label of a two-column form goes onto two lines: before its unit ("河流上游污染物浓度Ch" /
+// "[mg/L]"), so that the unit stays whole, or else wrapped. Two explicit lines are measured
+// whole by the layout, descenders included.
+void fitLabel(QLabel* label)
+{
+    const QFontMetrics fm = label->fontMetrics();
+    const int room = fm.horizontalAdvance(QString(11, QChar(0x6C49)));  // eleven ideographs
+    QString text = label->text();
+    if (fm.horizontalAdvance(text) <= room) return;
+    const auto unit = text.lastIndexOf(QStringLiteral(" ["));
+    if (unit > 0) {
+        label->setText(text.left(unit) + QLatin1Char('\n') + text.mid(unit + 1));
+        return;
+    }
+    label->setWordWrap(true);
+}
+}  // namespace
+
+int doubleFieldWidth(const QLineEdit* edit)
+{
+    // The text, the frame and the edit's inner margins.
+    return edit->fontMetrics().horizontalAdvance(QStringLiteral("-0.00000000000000e-000")) + 14;
 }
 
 FormPage::FormPage(const QString& groupTitle, QWidget* parent)
@@ -44,11 +67,13 @@ QLineEdit* FormPage::addField(const FieldSpec& desc, bool readOnly)
     auto* edit = new QLineEdit(group_);
     edit->setObjectName(QString::fromStdString(desc.key));
     edit->setFixedWidth(twoColumns_ ? kCompactEditWidth : kEditWidth);
+    // A double-precision result shows up to 15 significant digits, sign and exponent.
+    if (readOnly && desc.kind == FieldKind::Double) edit->setFixedWidth(doubleFieldWidth(edit));
     edit->setReadOnly(readOnly);
     if (readOnly) edit->setFocusPolicy(Qt::ClickFocus);
     auto* label = new QLabel(QString::fromStdString(desc.label), group_);
     label->setBuddy(edit);
-    label->setWordWrap(twoColumns_ && desc.row.empty());  // long labels wrap rather than being cut off
+    if (twoColumns_ && desc.row.empty()) fitLabel(label);
     lastLabel_ = label;
 
     // Fields under one row heading share a line: heading | label edit | label edit.
@@ -81,7 +106,7 @@ void FormPage::nextRow(const FieldSpec& desc, QWidget* label)
         grid_->addWidget(label, row_, 0, 1, 2);
     } else {
         auto* heading = new QLabel(QString::fromStdString(desc.row), group_);
-        heading->setWordWrap(twoColumns_);
+        if (twoColumns_) fitLabel(heading);
         grid_->addWidget(heading, row_, 0);
         grid_->addWidget(label, row_, 1);
     }

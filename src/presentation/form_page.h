@@ -22,6 +22,7 @@
 
 #include "common/calculator.h"
 #include "presentation/field_binder.h"
+#include "presentation/help_window.h"
 #include "presentation/result_table.h"
 
 class QLabel;
@@ -211,6 +212,9 @@ private:
     std::string rowHeading_;
 };
 
+// The width of an edit that shows a double with 15 significant digits.
+int doubleFieldWidth(const QLineEdit* edit);
+
 // A form taller than its place, in a scroll area.
 QScrollArea* scrollable(QWidget* form);
 
@@ -235,6 +239,7 @@ public:
     ModelPage(const CalculatorDef<In, Out>& def, const PageOptions& options, QWidget* parent = nullptr)
         : FormPage(options.group, parent), def_(def)
     {
+        setHelpCalculator(this, def_.id);  // F1 within the page opens this calculator's topic
         setTwoColumns(def_.inputs.size() + (options.resultFields ? def_.outputs.size() : 0) > 9);
         const auto addOutputs = [&] {
             if (options.resultGroup.isEmpty()) addGap();

@@ -3,30 +3,48 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QUrl>
 
-#include "presentation/desktop.h"
-#include "presentation/messages.h"
+#include "presentation/help_window.h"
 
 namespace qelvo::ui {
 
-QString helpFilePath(const QString& locator)
+QString helpDirectory()
+{
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    QStringList candidates;
+    if (const QString env = qEnvironmentVariable("QELVO_HELP_DIR"); !env.isEmpty()) candidates << env;
+    candidates << QDir(exeDir).filePath(QStringLiteral("help"))
+               << QDir(exeDir).filePath(QStringLiteral("../share/qelvo/help"));
+#ifdef QELVO_SOURCE_HELP_DIR
+    candidates << QStringLiteral(QELVO_SOURCE_HELP_DIR);
+#endif
+    for (const QString& dir : candidates)
+        if (QFileInfo(dir).isDir()) return QDir::cleanPath(QFileInfo(dir).absoluteFilePath());
+    return QDir(exeDir).filePath(QStringLiteral("help"));
+}
+
+QString locatorTopic(const QString& locator)
 {
     const auto sep = locator.indexOf(QStringLiteral("::"));
     QString topic = sep >= 0 ? locator.mid(sep + 2) : locator;
     topic.replace(QLatin1Char('\\'), QLatin1Char('/'));
     while (topic.startsWith(QLatin1Char('/'))) topic.remove(0, 1);
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help/") + topic);
+    return topic;
+}
+
+QString calculatorTopic(const std::string& calculatorId)
+{
+    return QStringLiteral("calculators/%1.html").arg(QString::fromStdString(calculatorId));
+}
+
+QString helpFilePath(const QString& topicOrLocator)
+{
+    return QDir(helpDirectory()).filePath(locatorTopic(topicOrLocator));
 }
 
 void openHelpTopic(QWidget* parent, const QString& locator)
 {
-    const QString path = helpFilePath(locator);
-    if (!QFileInfo::exists(path)) {
-        showMessage(parent, QStringLiteral("找不到参考资料文件：%1").arg(QDir::toNativeSeparators(path)));
-        return;
-    }
-    desktop().openUrl(QUrl::fromLocalFile(path));
+    showHelp(parent, locatorTopic(locator));
 }
 
 }  // namespace qelvo::ui

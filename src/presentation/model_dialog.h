@@ -29,6 +29,7 @@ public:
         layout_ = new QVBoxLayout(this);
         layout_->addWidget(page_);
         layout_->addWidget(buttons);
+        addCalculatorHelp(this, def.id);
     }
 
     ModelPage<In, Out>* page() const { return page_; }

@@ -11,6 +11,7 @@ namespace qelvo::ui {
 inline const QColor kMainWindowColour(0, 166, 228);
 inline const QColor kPageColour(159, 185, 245);         // pages, tab containers, tab forms
 inline const QColor kToolWindowColour(84, 188, 214);    // small modal tool windows
+inline const QColor kDisabledTextColour(72, 72, 84);    // readable on every window colour
 
 // Fills the widget's background with a colour (labels stay transparent on it).
 void paintBackground(QWidget* widget, const QColor& colour);

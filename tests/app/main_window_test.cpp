@@ -2,7 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <cmath>
+#include <cstdlib>
 #include <QGroupBox>
 #include <QRegularExpression>
 #include <QLabel>
@@ -19,6 +24,7 @@
 #include "app/main_window.h"
 #include "app/page_factory.h"
 #include "noise/pages/decibel_calculator_window.h"
+#include "presentation/page_style.h"
 #include "presentation/placeholder_page.h"
 #include "presentation/tab_sheet.h"
 #include "support/ui_seams.h"
@@ -224,6 +230,46 @@ TEST(MainWindow, AlwaysOnTopTogglesWithoutMoving)
     w.topmostBox()->setChecked(false);
     EXPECT_FALSE(w.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(w.pos(), before);
+}
+
+// Unchecked, the always-on-top switch still shows a box: its indicator differs clearly from
+// the window colour around it.
+TEST(MainWindow, AlwaysOnTopShowsItsBoxUnchecked)
+{
+    MainWindow w;
+    w.show();
+    QCheckBox* box = w.topmostBox();
+    ASSERT_FALSE(box->isChecked());
+    QStyleOptionButton option;
+    option.initFrom(box);
+    const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+    ASSERT_FALSE(indicator.isEmpty());
+    const QImage image = w.grab(QRect(box->mapTo(&w, indicator.topLeft()), indicator.size())).toImage();
+    int far = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            const QColor bg = kMainWindowColour;
+            if (std::abs(c.red() - bg.red()) + std::abs(c.green() - bg.green()) + std::abs(c.blue() - bg.blue()) > 150) ++far;
+        }
+    EXPECT_GT(far, image.width() * image.height() / 2);
+}
+
+// Disabled check and radio texts keep a dark grey that reads on every window colour.
+TEST(MainWindow, DisabledTextsStayReadable)
+{
+    const QPalette palette = QApplication::palette();
+    const auto luminance = [](const QColor& c) {
+        const auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+    };
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        const QColor text = palette.color(QPalette::Disabled, role);
+        EXPECT_NE(text, palette.color(QPalette::Active, role));  // still looks disabled
+        // WCAG contrast ratio, (L1 + 0.05) / (L2 + 0.05): at least 3 on every window colour.
+        for (const QColor& bg : {kPageColour, kToolWindowColour, kMainWindowColour})
+            EXPECT_GE((luminance(bg) + 0.05) / (luminance(text) + 0.05), 3.0) << bg.name().toStdString();
+    }
 }
 
 TEST(MainWindow, EscEndsAtOnce)

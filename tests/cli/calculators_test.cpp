@@ -23,14 +23,19 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <future>
 #include <mutex>
+#include <iterator>
 #include <nlohmann/json.hpp>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <thread>
 
 #include "cli/cli.h"
+#include "common/fields.h"
 #include "common/number_format.h"
 
 namespace qelvo::cli {
@@ -320,6 +325,41 @@ TEST(Calculators, RunPrintsTheModelsReport)
         EXPECT_EQ(runCli({"run", calc.id, "--json"}, jsonOut, jsonErr), kExitOk) << calc.id;
         EXPECT_EQ(jsonOut.str(), expectedJson.str()) << calc.id;
         EXPECT_EQ(nlohmann::json::parse(jsonOut.str()).at("id"), calc.id);
+    }
+}
+
+// The help window shows help/calculators/<id>.html for every calculator: UTF-8, a title, and
+// the five sections a topic has. Every topic file belongs to a listed calculator, except the
+// topics the screening work has written ahead of its calculators.
+TEST(Calculators, EveryCalculatorHasItsHelpTopic)
+{
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::path(QELVO_SOURCE_DIR) / "help" / "calculators";
+    const auto read = [](const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::regex title("<title>\\s*[^<\\s][^<]*</title>");
+    std::set<std::string> listed;
+    for (const auto& calc : calculators()) {
+        listed.insert(calc.id);
+        const fs::path path = folder / (calc.id + ".html");
+        if (!fs::is_regular_file(path)) {
+            ADD_FAILURE() << calc.id << ": no help topic " << path;
+            continue;
+        }
+        const std::string html = read(path);
+        EXPECT_TRUE(isUtf8(html)) << calc.id;
+        EXPECT_TRUE(std::regex_search(html, title)) << calc.id << ": no title";
+        for (const char* section : {"计算内容", "计算公式", "依据", "适用范围与限制", "输入检查"})
+            EXPECT_NE(html.find(std::string("<h2>") + section + "</h2>"), std::string::npos)
+                << calc.id << ": no section " << section;
+    }
+    const std::set<std::string> writtenAhead = {"air.screen3", "air.protection_distance"};
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        const std::string id = entry.path().stem().string();
+        EXPECT_TRUE(entry.path().extension() == ".html" && (listed.count(id) || writtenAhead.count(id)))
+            << entry.path() << " is no listed calculator's topic";
     }
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFont>
+
 namespace qelvo::ui {
 namespace {
 
@@ -24,6 +26,37 @@ TEST(ContourMap, DefaultStylesAndAlpha)
     EXPECT_EQ(contour::backgroundAlpha(100), 0);
     EXPECT_EQ(contour::lineWidthPixels(0.3f, 96), 1);
     EXPECT_EQ(contour::lineWidthPixels(1.0f, 96), 3);
+}
+
+// The source's label stays inside the frame beside its dot, clear of the extent labels below
+// and to the left of the frame: at a corner (every mixing grid has its outfall there), in the
+// middle, and at the right-hand edge.
+TEST(ContourMap, SourceLabelStaysInsideTheFrameBesideTheDot)
+{
+    const QRect frame(QPoint(40, 40), QPoint(500, 450));
+    QFont font;
+    font.setPixelSize(12);
+    const QFontMetrics fm(font);
+    const QRectF inner = QRectF(frame).adjusted(1, 1, -1, -1);
+    struct Case {
+        QPointF origin;
+        bool right, above;  // where the label stands from the dot
+    };
+    const Case cases[] = {
+        {QPointF(frame.bottomLeft()), true, true},
+        {QPointF(270, 245), true, true},
+        {QPointF(frame.bottomRight()), false, true},
+        {QPointF(frame.topLeft()), true, false},
+        {QPointF(frame.topRight()), false, false},
+    };
+    for (const Case& c : cases) {
+        const QRectF r = contour::sourceLabelRect(frame, c.origin, fm);
+        EXPECT_TRUE(inner.contains(r)) << c.origin.x() << "," << c.origin.y();
+        EXPECT_GE(r.width(), fm.horizontalAdvance(QStringLiteral("点源")));
+        EXPECT_EQ(r.left() > c.origin.x(), c.right) << c.origin.x() << "," << c.origin.y();
+        EXPECT_EQ(r.bottom() < c.origin.y(), c.above) << c.origin.x() << "," << c.origin.y();
+        EXPECT_FALSE(r.contains(c.origin));  // the dot stays visible
+    }
 }
 
 }  // namespace

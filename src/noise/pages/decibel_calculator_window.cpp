@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include "noise/decibel_calculator.h"
+#include "presentation/help_window.h"
 #include "presentation/page_style.h"
 
 namespace qelvo::ui {
@@ -17,6 +19,7 @@ DecibelCalculatorWindow::DecibelCalculatorWindow(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("分贝计算器"));
     setAttribute(Qt::WA_DeleteOnClose);
+    addCalculatorHelp(this, noise::decibelCalculatorDef().id);
     paintBackground(this, kToolWindowColour);
     display_->setReadOnly(true);
     display_->setFocusPolicy(Qt::NoFocus);  // the keys keep the focus

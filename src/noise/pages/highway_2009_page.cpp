@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "presentation/tab_sheet.h"
@@ -35,6 +36,7 @@ FiniteBarrierWindow::FiniteBarrierWindow(float infinite, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("无限长屏障修正"));
     paintBackground(this, kToolWindowColour);
+    addCalculatorHelp(this, noise::infiniteBarrierCalculator().id);
     auto* prompt = new QLabel(QString::fromStdString(
                                   cformat("无限长屏障衰减量为%.2fdB，根据上图，请输入有限长屏障衰减量[dB]", double(infinite))),
                               this);
@@ -59,6 +61,7 @@ EmbankmentWindow::EmbankmentWindow(float r, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("高路堤或低路堑衰减量计算"));
     paintBackground(this, kToolWindowColour);
+    addCalculatorHelp(this, noise::embankmentCalculator().id);
     paintBackground(page_, kToolWindowColour);
     page_->setValue(&noise::EmbankmentInput::r, r);
     page_->lineEdit(&noise::EmbankmentInput::r)->setReadOnly(true);
@@ -109,8 +112,11 @@ Highway2009Form::Highway2009Form(QWidget* parent)
                          {QStringLiteral("小型车"), "70", "200", "76.68"}});
     vehicles_->setRowHeight(25);
     vehicles_->setHeaderRowHeight(25);
+    // Each column at least as wide as its title (the fourth title is long).
     const int widths[] = {50, 110, 140, 130};
-    for (int c = 0; c < 4; ++c) vehicles_->setColumnWidth(c, widths[c]);
+    const QFontMetrics titles = vehicles_->horizontalHeader()->fontMetrics();
+    for (int c = 0; c < 4; ++c)
+        vehicles_->setColumnWidth(c, std::max(widths[c], titles.horizontalAdvance(vehicles_->text(0, c)) + 16));
     vehicles_->setFixedHeight(25 * 4 + 4);
     pageLayout()->insertWidget(0, vehicles_);
     QObject::connect(vehicles_->model(), &QAbstractItemModel::dataChanged, this,

@@ -96,6 +96,7 @@ PathDifferenceWindow::PathDifferenceWindow(float r, int mode, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("声程差计算"));
     paintBackground(this, kToolWindowColour);
+    addCalculatorHelp(this, noise::pathDifferenceCalculator().id);
     paintBackground(page_, kToolWindowColour);
     text_ = page_->addResultText();
     text_->setMinimumHeight(110);

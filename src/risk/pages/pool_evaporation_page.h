@@ -24,6 +24,7 @@ public:
     {
         setWindowTitle(QString::fromStdString(def.label));
         paintBackground(this, kPageColour);
+        addCalculatorHelp(this, def.id);
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(page_);

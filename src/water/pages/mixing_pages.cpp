@@ -2,6 +2,9 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
 
 #include "presentation/messages.h"
 #include "water/pages/mixing_grid_window.h"
@@ -25,6 +28,28 @@ MixingPage<In>::MixingPage(const MixingPageKind<In>& kind, QWidget* parent)
 {
     this->addButton(QStringLiteral("显示计算结果"), [this] { showGrid(); });
     bindDecayField(*this);
+    encloseLateralRange();
+}
+
+template <class In>
+void MixingPage<In>::encloseLateralRange()
+{
+    // The lateral range reads "离排放口横向距离y [m](" ymin "～" ymax ")": the opening
+    // parenthesis goes with the heading, a closing one follows ymax.
+    QLineEdit* ymax = this->lineEdit(&In::ymax);
+    auto* grid = qobject_cast<QGridLayout*>(ymax->parentWidget()->layout());
+    if (!grid) return;
+    int row = 0, column = 0, rows = 0, columns = 0;
+    grid->getItemPosition(grid->indexOf(ymax), &row, &column, &rows, &columns);
+    auto* heading = grid->itemAtPosition(row, 0) ? qobject_cast<QLabel*>(grid->itemAtPosition(row, 0)->widget()) : nullptr;
+    QLabel* open = this->label(&In::ymin);
+    if (heading && open && heading != open) {
+        heading->setText(heading->text() + open->text());
+        open->hide();
+    }
+    auto* close = new QLabel(QStringLiteral(")"), ymax->parentWidget());
+    close->setObjectName(QStringLiteral("lateralRangeEnd"));
+    grid->addWidget(close, row, column + 1);
 }
 
 template <class In>

@@ -24,6 +24,8 @@ public:
     void showGrid();
 
 private:
+    void encloseLateralRange();
+
     MixingPageKind<In> kind_;
 };
 

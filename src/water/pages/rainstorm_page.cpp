@@ -6,8 +6,26 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextDocument>
+#include <algorithm>
+#include <cmath>
 
 namespace qelvo::ui {
+
+namespace {
+// The handbook's formula displays count each "─" of the fraction bar as two columns, as CJK
+// fonts draw it; where the font draws it narrower, each is repeated so that the bar spans
+// its numerator again.
+QString fittedDisplay(const std::string& display, const QFontMetrics& fm)
+{
+    QString text = QString::fromStdString(display);
+    const QChar bar(0x2500);
+    const int barWidth = fm.horizontalAdvance(bar);
+    const int column = fm.horizontalAdvance(QLatin1Char(' '));
+    const int repeat = barWidth > 0 ? std::max(1, int(std::lround(2.0 * column / barWidth))) : 1;
+    if (repeat > 1) text.replace(bar, QString(repeat, bar));
+    return text;
+}
+}  // namespace
 
 RainstormPage::RainstormPage(QWidget* parent)
     : FormPage(QStringLiteral("暴雨强度和雨水量计算     依据《给水排水设计手册》第5册"), parent),
@@ -49,7 +67,7 @@ RainstormPage::RainstormPage(QWidget* parent)
 
     selectProvince(0);
     // At opening the formula shows without its unit.
-    formula_->setPlainText(QString::fromStdString(water::rainstormDisplay(*water::rainstormEntry(0, 0), false)));
+    formula_->setPlainText(fittedDisplay(water::rainstormDisplay(*water::rainstormEntry(0, 0), false), formula_->fontMetrics()));
     binder().write();
     connect(provinces_, &QComboBox::activated, this, &RainstormPage::selectProvince);
     connect(cities_, &QComboBox::activated, this, &RainstormPage::selectCity);
@@ -61,7 +79,7 @@ void RainstormPage::selectProvince(int index)
     cities_->clear();
     const auto entries = water::rainstormCities(index);
     if (entries.empty()) return;
-    formula_->setPlainText(QString::fromStdString(water::rainstormDisplay(*entries.front())));
+    formula_->setPlainText(fittedDisplay(water::rainstormDisplay(*entries.front()), formula_->fontMetrics()));
     for (const auto* e : entries)
         if (*e->city) cities_->addItem(QString::fromUtf8(e->city));
     if (cities_->count()) cities_->setCurrentIndex(0);
@@ -70,7 +88,7 @@ void RainstormPage::selectProvince(int index)
 void RainstormPage::selectCity(int index)
 {
     if (const auto* e = water::rainstormEntry(provinces_->currentIndex(), index))
-        formula_->setPlainText(QString::fromStdString(water::rainstormDisplay(*e)));
+        formula_->setPlainText(fittedDisplay(water::rainstormDisplay(*e), formula_->fontMetrics()));
 }
 
 void RainstormPage::compute()

@@ -14,6 +14,7 @@ SpPage::SpPage(QWidget* parent) : ModelPage(water::spCalculator(), spOptions(), 
 {
     addTableButtons(table_);
     table_->setFixedRowCount(1);
+    table_->setFixedColumnCount(1);  // the row numbers
     table_->setHeaderRowHeight(25);
     showReportTable(table_, water::spTable(false));
     setWidths({50, 60, 80, 80});
@@ -23,6 +24,8 @@ SpPage::SpPage(QWidget* parent) : ModelPage(water::spCalculator(), spOptions(), 
 
 void SpPage::setMixedOnly(bool on)
 {
+    // The single mixed concentration is a value, not a row label.
+    table_->setFixedColumnCount(on ? 0 : 1);
     showReportTable(table_, water::spTable(on));
     if (on) setWidths({150});
     else setWidths({50, 60, 90, 90});

@@ -16,6 +16,7 @@ WaterTemperaturePage::WaterTemperaturePage(QWidget* parent)
 {
     addTableButtons(table_);
     table_->setFixedRowCount(1);
+    table_->setFixedColumnCount(1);  // the row numbers
     table_->setHeaderRowHeight(25);
     showReportTable(table_, water::temperatureTable());
     for (int c = 0; c < 3; ++c) table_->setColumnWidth(c, kWidths[c]);

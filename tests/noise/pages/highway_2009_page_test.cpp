@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -32,6 +33,17 @@ TEST(Highway2009Page, TabSwitchComputesAndSpeedEditsRecomputeLo)
     EXPECT_EQ(vehicles->text(1, 3).toStdString(), cformat("%.2f", noise::referenceLevel(0, 80)));
     vehicles->model()->setData(vehicles->model()->index(1, 0), "0", Qt::EditRole);
     EXPECT_EQ(vehicles->text(2, 3), "");  // no speed, no Lo
+}
+
+TEST(Highway2009Page, EveryVehicleColumnIsAsWideAsItsTitle)
+{
+    Highway2009Page page(programCatalogue().pageSlot(38));
+    ResultTable* vehicles = page.form()->vehicles();
+    const QFontMetrics fm = vehicles->horizontalHeader()->fontMetrics();
+    EXPECT_GE(vehicles->verticalHeader()->width(), 50);
+    for (int c = 1; c < 4; ++c)  // view columns after the fixed one
+        EXPECT_GE(vehicles->columnWidth(c - 1), fm.horizontalAdvance(vehicles->text(0, c)) + 8) << c;
+    EXPECT_EQ(vehicles->text(0, 3), "Lo[dBA]水平距离为7.5米处能量平均A声级");
 }
 
 TEST(Highway2009Page, BarrierRulesAndHandBacks)

@@ -30,6 +30,10 @@ TEST(GeoDistancePage, ComputesWithFifteenDigits)
     edit(page.get(), "lat2")->setText("0");
     page->compute();
     EXPECT_EQ(edit(page.get(), "d")->text(), "111319.490793262");
+    // The whole number fits its field, first digit included.
+    QLineEdit* d = edit(page.get(), "d");
+    EXPECT_GE(d->width(), d->fontMetrics().horizontalAdvance(d->text()) + 10);
+    EXPECT_GE(d->width(), d->fontMetrics().horizontalAdvance("-1.23456789012346e-300") + 10);
 }
 
 }  // namespace

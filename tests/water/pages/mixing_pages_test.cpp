@@ -5,10 +5,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <cstdlib>
 #include <memory>
 
 #include "contour/pages/contour_map_window.h"
@@ -32,6 +34,40 @@ TEST(MixingPage, DecayRadioEnablesK1AndThePointComputes)
     button(page.get(), "计算结果")->click();
     EXPECT_EQ(page->input().model, 1);
     EXPECT_NE(edit(page.get(), "C")->text(), "0");
+}
+
+// Long labels of the two-column form stand on two whole lines, the unit on the second
+// ("[mg/L]", "[m^3/s]" never split), each as tall as its two lines; the lateral range reads
+// "离排放口横向距离y [m](" ymin "～" ymax ")".
+TEST(MixingPage, LabelsKeepTheirUnitsWholeAndTheRangeItsParentheses)
+{
+    for (bool cumulative : {false, true}) {
+        std::unique_ptr<QWidget> page(cumulative ? static_cast<QWidget*>(createCumFlowPage(nullptr))
+                                                 : static_cast<QWidget*>(createMixing2dPage(nullptr)));
+        page->resize(760, 560);
+        page->show();
+        int twoLine = 0;
+        for (QLabel* label : page->findChildren<QLabel*>()) {
+            if (!label->isVisible()) continue;
+            const QString text = label->text();
+            EXPECT_FALSE(label->wordWrap() && text.contains('[')) << text.toStdString();
+            if (!text.contains('\n')) continue;
+            ++twoLine;
+            EXPECT_TRUE(text.section('\n', 1).startsWith('[')) << text.toStdString();
+            EXPECT_GE(label->height(), 2 * label->fontMetrics().height()) << text.toStdString();
+        }
+        EXPECT_GT(twoLine, 0);
+        QLabel* end = page->findChild<QLabel*>("lateralRangeEnd");
+        ASSERT_NE(end, nullptr);
+        EXPECT_EQ(end->text(), ")");
+        QLineEdit* ymax = edit(page.get(), "ymax");
+        EXPECT_GT(end->x(), ymax->x() + ymax->width() - 1);  // after ymax, on its line
+        EXPECT_LT(std::abs(end->geometry().center().y() - ymax->geometry().center().y()), ymax->height());
+        bool heading = false;
+        for (QLabel* label : page->findChildren<QLabel*>())
+            heading = heading || (label->isVisible() && label->text() == "离排放口横向距离y [m](");
+        EXPECT_TRUE(heading);
+    }
 }
 
 TEST(MixingPage, GridGoesToTheResultsWindowThenTheGridFileAndTheContourMap)

@@ -5,6 +5,9 @@
 
 #include <QComboBox>
 #include <QPlainTextEdit>
+#include <algorithm>
+
+#include "water/rainstorm.h"
 
 namespace qelvo::ui {
 namespace {
@@ -26,6 +29,39 @@ TEST(RainstormPage, ProvinceAndCityListsDriveTheFormula)
     page.cities()->setCurrentIndex(2);
     page.compute();
     EXPECT_EQ(page.input().city, "宁波");
+}
+
+// In the formula display the fraction bar spans its numerator, measured in the display's
+// font, for every city's formula.
+TEST(RainstormPage, TheFractionBarSpansItsNumerator)
+{
+    RainstormPage page;
+    const QFontMetrics fm = page.formulaText()->fontMetrics();
+    const int slack = fm.horizontalAdvance(QLatin1Char(' '));
+    const QChar bar(0x2500);
+    int checked = 0;
+    for (int p = 0; p < int(water::rainstormProvinces().size()); ++p) {
+        page.selectProvince(p);
+        for (int c = 0; c < std::max(page.cities()->count(), 1); ++c) {
+            if (page.cities()->count()) page.selectCity(c);
+            const QStringList lines = page.formulaText()->toPlainText().split(QLatin1Char('\n'));
+            ASSERT_GE(lines.size(), 2);
+            const QString numerator = lines[0];
+            const QString barLine = lines[1];
+            const int first = barLine.indexOf(bar), last = barLine.lastIndexOf(bar);
+            ASSERT_GE(first, 0) << numerator.toStdString();
+            int lead = 0;
+            while (lead < numerator.size() && numerator[lead].isSpace()) ++lead;
+            const int numStart = fm.horizontalAdvance(numerator.left(lead));
+            const int numEnd = fm.horizontalAdvance(numerator.trimmed()) + numStart;
+            const int barStart = fm.horizontalAdvance(barLine.left(first));
+            const int barEnd = fm.horizontalAdvance(barLine.left(last + 1));
+            EXPECT_LE(barStart, numStart + slack) << numerator.toStdString();
+            EXPECT_GE(barEnd, numEnd - slack) << numerator.toStdString();
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 100);
 }
 
 }  // namespace

@@ -3,17 +3,24 @@
 
 #include <gtest/gtest.h>
 
+#include <QHeaderView>
+
 namespace qelvo::ui {
 namespace {
 
 TEST(WaterTemperaturePage, FillsFortyRows)
 {
     WaterTemperaturePage page;
-    EXPECT_EQ(page.table()->columnWidth(1), 70);
+    ResultTable* t = page.table();
+    // The row numbers are the fixed label column (50); the view's columns are the data.
+    EXPECT_EQ(t->table()->fixedColumns(), 1);
+    EXPECT_EQ(t->verticalHeader()->width(), 50);
+    EXPECT_EQ(t->columnWidth(0), 70);
     page.compute();
-    ASSERT_EQ(page.table()->rowCount(), 41);
-    EXPECT_EQ(page.table()->text(40, 1), "2000");
-    EXPECT_EQ(page.table()->columnWidth(2), 90);
+    ASSERT_EQ(t->rowCount(), 41);
+    EXPECT_EQ(t->text(40, 1), "2000");
+    EXPECT_EQ(t->model()->headerData(39, Qt::Vertical, Qt::DisplayRole).toString(), "40");
+    EXPECT_EQ(t->columnWidth(1), 90);
 }
 
 }  // namespace
