@@ -415,6 +415,31 @@ TEST(DeckWriter, Accepted)
     EXPECT_FALSE(writeDeck(s, "SO2", 1, 62).refusal.refused());
 }
 
+TEST(DeckWriter, WindSpeedsEachClassAccepts)
+{
+    // SCREEN3 user's guide: 1 … 3, 5, 10, 20, 5 and 4 m/s for A … F.
+    const float most[] = {3, 5, 10, 20, 5, 4};
+    for (int k = 0; k < 6; ++k) {
+        ScreeningSource s;
+        s.meteorology = kGivenStabilityAndWind;
+        s.stability = k;
+        for (const float u : {1.0f, most[k]}) {
+            s.windSpeed = u;
+            EXPECT_FALSE(writeDeck(s, "SO2", 1).refusal.refused()) << k << " " << u;
+        }
+        for (const float u : {0.99f, most[k] + 0.01f}) {
+            s.windSpeed = u;
+            EXPECT_EQ(writeDeck(s, "SO2", 1).refusal.focusKey, "windSpeed") << k << " " << u;
+        }
+    }
+    ScreeningSource s;
+    s.meteorology = kGivenStability;
+    s.stability = 6;
+    EXPECT_EQ(writeDeck(s, "SO2", 1).refusal.message, "稳定度必须是A～F之一，请重新选择！");
+    s.stability = -1;
+    EXPECT_EQ(writeDeck(s, "SO2", 1).refusal.focusKey, "stability");
+}
+
 TEST(DeckWriter, PollutantRefusals)
 {
     const Deck lineBreak = writeDeck({}, "SO\r2", 1);

@@ -172,6 +172,21 @@ TEST(Estimation, LaterPollutantsFillTheSameRows)
     EXPECT_TRUE(e.report.ends_with("估算模型：内置估算模型\n"));
 }
 
+TEST(Estimation, PollutantColours)
+{
+    // Eight light, distinct colours, repeated from the ninth pollutant on.
+    for (std::size_t i = 0; i < 8; ++i) {
+        const Rgb c = pollutantColour(i);
+        for (const int channel : {c.r, c.g, c.b}) {
+            EXPECT_GE(channel, 170) << i;
+            EXPECT_LE(channel, 255) << i;
+        }
+        EXPECT_GE(std::max(c.g, c.b), c.r) << i;  // blue or green, never reddish
+        for (std::size_t j = 0; j < i; ++j) EXPECT_NE(pollutantColour(j), c) << i << " " << j;
+        EXPECT_EQ(pollutantColour(i + 8), c);
+    }
+}
+
 TEST(Estimation, GradeRules)
 {
     struct Case {
