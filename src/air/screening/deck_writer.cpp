@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
 
 #include "common/number_format.h"
@@ -272,14 +273,13 @@ std::array<double, 108> makeProtectionDistances()
 
 std::string deckTitle(std::string_view name)
 {
-    const std::size_t room = kDeckTitleBytes - kTitlePrefix.size() - 1;  // 1 for ":"
-    if (name.size() > room) {
-        std::size_t cut = room;
-        // Step back over continuation bytes to the start of the character that does not fit.
-        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
-        name = name.substr(0, cut);
-    }
-    return std::string(kTitlePrefix) + std::string(name) + ":";
+    std::string kept(name);
+    // Cut to the room left by the fixed part and ":", then back to the start of the character
+    // the cut went through (kept[kept.size()] is the terminating '\0', not a continuation byte).
+    std::size_t cut = std::min(kept.size(), kDeckTitleBytes - kTitlePrefix.size() - 1);
+    while (cut > 0 && (static_cast<unsigned char>(kept[cut]) & 0xC0) == 0x80) --cut;
+    kept.resize(cut);
+    return std::string(kTitlePrefix) + kept + ":";
 }
 
 Refusal checkAreaSides(float width, float length, const char* widthKey)
@@ -321,7 +321,8 @@ Deck writeDeck(const ScreeningSource& s, std::string_view name, double q, int di
 {
     if (auto r = checkSource(s, distanceLimit); r.refused()) return {{}, r};
     if (auto r = checkPollutantName(name); r.refused()) return {{}, r};
-    if (!(q > 0)) return {{}, {"污染物" + std::string(name) + "源强必须大于0，请重新输入！", "pollutants"}};
+    if (!(q > 0 && std::isfinite(q)))
+        return {{}, {"污染物" + std::string(name) + "源强必须大于0，请重新输入！", "pollutants"}};
     return {deckTitle(name) + "\n" + body(s, q), {}};
 }
 

@@ -1,6 +1,9 @@
 #include "air/screening/estimation.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <map>
 
 #include "air/screening/deck_writer.h"
 #include "common/number_format.h"
@@ -35,28 +38,28 @@ constexpr std::array<Rgb, 8> kPollutantColours{{
 }};
 
 enum class RowKind { Automated, Maximum, Discrete, Valley };
-constexpr std::size_t kRowKinds = 4;
 
 // One row as a pollutant's result lays it out.
 struct LayoutRow {
     RowKind kind;
-    double distance;
-    double terrain;
-    double concentration;  // µg/m³; unused for the maximum row
+    double distance = 0;
+    double terrain = 0;
+    double concentration = 0;  // µg/m³; unused for the maximum row
 };
 
 // Automated rows in listing order with the maximum row after the last one at or before Dmax
 // (first when none is), then the discrete rows, then the complex-terrain 24-hour rows.
-std::vector<LayoutRow> layout(const ScreeningResult& r, const SummaryRow* chosen, float dmax)
+std::vector<LayoutRow> layout(const ScreeningResult& r, const SummaryRow* chosen)
 {
     std::vector<LayoutRow> rows;
-    std::size_t maximumAt = 0;
     for (const auto& section : r.automated)
-        for (const auto& row : section.rows) {
+        for (const auto& row : section.rows)
             rows.push_back({RowKind::Automated, row.distance, section.terrainHeight, row.concentration});
-            if (row.distance <= dmax) maximumAt = rows.size();
-        }
-    if (chosen) rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(maximumAt), {RowKind::Maximum, 0, 0, 0});
+    if (chosen) {
+        const auto last = std::find_if(rows.rbegin(), rows.rend(),
+                                       [&](const LayoutRow& row) { return row.distance <= chosen->distance; });
+        rows.insert(last.base(), LayoutRow{RowKind::Maximum});
+    }
     for (const auto& section : r.discrete)
         for (const auto& row : section.rows)
             rows.push_back({RowKind::Discrete, row.distance, section.terrainHeight, row.concentration});
@@ -88,7 +91,9 @@ public:
         if (p.standard == 0) return refuse("污染物" + p.name + "标准值不能为空");
         if (p.name.empty()) return refuse("污染物名称不能为空");
         if (auto r = checkPollutantName(p.name); r.refused()) return refuse(r.message);
-        if (p.standard < 0) return refuse("污染物" + p.name + "标准值必须大于0，请重新输入！");
+        // Texts such as "-1", "inf" or "nan" read as numbers but are no standard.
+        if (!(p.standard > 0 && std::isfinite(p.standard)))
+            return refuse("污染物" + p.name + "标准值必须大于0，请重新输入！");
         const std::size_t column = kFixedColumns + 2 * e_.pollutants.size();
         e_.table.columns[column] = p.name + "下风向浓度mg／m＾3";
         e_.table.columns[column + 1] = p.name + "浓度占标率％";
@@ -123,7 +128,7 @@ public:
             p.dmax = static_cast<float>(chosen->distance);
             p.hmax = static_cast<float>(chosen->terrainHeight.value_or(0));
         }
-        const auto rows = layout(r, chosen, p.dmax);
+        const auto rows = layout(r, chosen);
         if (kinds_.empty()) createRows(rows, chosen);
         fillColumns(rows, index);
 
@@ -177,13 +182,13 @@ private:
     void fillColumns(const std::vector<LayoutRow>& rows, std::size_t index)
     {
         const auto& p = e_.pollutants[index];
-        std::array<std::vector<const LayoutRow*>, kRowKinds> byKind;
-        for (const auto& row : rows) byKind[static_cast<std::size_t>(row.kind)].push_back(&row);
-        std::array<std::size_t, kRowKinds> next{};
+        std::map<RowKind, std::vector<const LayoutRow*>> byKind;
+        for (const auto& row : rows) byKind[row.kind].push_back(&row);
+        std::map<RowKind, std::size_t> next;
         const std::size_t column = kFixedColumns + 2 * index;
         const Rgb colour = pollutantColour(index);
         for (std::size_t t = 0; t < kinds_.size(); ++t) {
-            const auto kind = static_cast<std::size_t>(kinds_[t]);
+            const RowKind kind = kinds_[t];
             if (next[kind] >= byKind[kind].size()) continue;
             const LayoutRow& row = *byKind[kind][next[kind]++];
             auto& cells = e_.table.rows[t];

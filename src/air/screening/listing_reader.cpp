@@ -1,6 +1,8 @@
 #include "air/screening/listing_reader.h"
 
+#include <algorithm>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "common/number_parse.h"
@@ -19,32 +21,32 @@ constexpr std::string_view kValleyMarker = "*VALLEY 24-HR CALCS*";
 // automated section's maximum.
 constexpr std::string_view kTerrainHeight = "TERRAIN HEIGHT OF";
 constexpr std::string_view kMaximumHeading = "MAXIMUM 1-HR CONCENTRATION AT OR BEYOND";
+// SCREEN3's note after a range whose search for the maximum stopped after 50 steps.
+constexpr std::string_view kIterationStopped = "ITERATION STOPPED";
 
 // Columns of a distance row: point, flare and volume rows end with σy, σz and DWASH; area rows
 // have the direction to the maximum after the plume height instead.
 constexpr std::size_t kAreaRowTokens = 8;
 constexpr std::size_t kValleyRowTokens = 10;
 
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\f' || c == '\v'; }
+constexpr std::string_view kSpaces = " \t\f\v";
 
 std::string_view trim(std::string_view s)
 {
-    while (!s.empty() && isSpace(s.front())) s.remove_prefix(1);
-    while (!s.empty() && isSpace(s.back())) s.remove_suffix(1);
-    return s;
+    const auto first = s.find_first_not_of(kSpaces);
+    if (first == std::string_view::npos) return {};
+    return s.substr(first, s.find_last_not_of(kSpaces) - first + 1);
 }
 
-bool isBlank(std::string_view s) { return trim(s).empty(); }
+bool isBlank(std::string_view s) { return s.find_first_not_of(kSpaces) == std::string_view::npos; }
 
 std::vector<std::string_view> tokens(std::string_view s)
 {
     std::vector<std::string_view> out;
-    std::size_t i = 0;
-    while (i < s.size()) {
-        while (i < s.size() && isSpace(s[i])) ++i;
-        const std::size_t start = i;
-        while (i < s.size() && !isSpace(s[i])) ++i;
-        if (i > start) out.push_back(s.substr(start, i - start));
+    for (auto start = s.find_first_not_of(kSpaces); start != std::string_view::npos;) {
+        const auto end = s.find_first_of(kSpaces, start);
+        out.push_back(s.substr(start, end - start));
+        start = s.find_first_not_of(kSpaces, end);
     }
     return out;
 }
@@ -55,11 +57,7 @@ std::optional<double> number(std::string_view token) { return parseDouble(token)
 double column(const std::vector<std::string_view>& t, std::size_t i) { return number(t[i]).value_or(0); }
 
 // The dashed line under a table's column headings.
-bool isHeadingRule(std::string_view line)
-{
-    const std::string_view s = trim(line);
-    return s.size() >= 5 && s.substr(0, 5) == "-----";
-}
+bool isHeadingRule(std::string_view line) { return trim(line).starts_with("-----"); }
 
 std::vector<std::string_view> splitLines(std::string_view text)
 {
@@ -103,7 +101,9 @@ std::optional<ScreeningRow> parseRow(std::string_view line)
 std::optional<ValleyRow> parseValleyRow(std::string_view line)
 {
     const auto t = tokens(line);
-    if (t.size() < kValleyRowTokens || !number(t[0]) || !number(t[1]) || !number(t[2])) return std::nullopt;
+    if (t.size() < kValleyRowTokens ||
+        !std::all_of(t.begin(), t.begin() + kValleyRowTokens, [](auto token) { return number(token).has_value(); }))
+        return std::nullopt;
     ValleyRow row;
     row.terrainHeight = column(t, 0);
     row.distance = column(t, 1);
@@ -134,95 +134,95 @@ std::optional<SummaryRow> parseSummaryRow(std::string_view line)
     return row;
 }
 
-class Reader {
-public:
-    explicit Reader(std::string_view text) : lines_(splitLines(text)) {}
+using Lines = std::span<const std::string_view>;
+using LineIt = Lines::iterator;
 
-    ScreeningResult read()
-    {
-        ScreeningResult result;
-        for (const auto line : lines_) {
-            result.listing.append(line);
-            result.listing += '\n';
-        }
-        std::optional<std::size_t> summary;
-        for (std::size_t i = 0; i < lines_.size(); ++i) {
-            const std::string_view s = trim(lines_[i]);
-            if (s == kAutomatedMarker) result.automated.push_back(section(i, true));
-            else if (s == kDiscreteMarker) result.discrete.push_back(section(i, false));
-            else if (s.find(kValleyMarker) != std::string_view::npos) valley(i, result.valley);
-            else if (s == kSummaryMarker) summary = i;
-        }
-        if (summary) summaryRows(*summary, result.summary);
-        return result;
+bool isMarker(std::string_view line)
+{
+    const std::string_view s = trim(line);
+    return s == kAutomatedMarker || s == kDiscreteMarker || s == kSummaryMarker || s == kRunHeader ||
+           s.find(kValleyMarker) != std::string_view::npos;
+}
+
+// The first line of the table that follows a marker (`after` holds the lines after it): the
+// line after the dashed rule under the column headings, or the end when the table has none
+// before the next marker. `onHeading` sees the lines before the rule.
+template <class OnHeading>
+LineIt tableBody(Lines after, OnHeading onHeading)
+{
+    const auto rule = std::find_if(after.begin(), after.end(),
+                                   [](std::string_view line) { return isMarker(line) || isHeadingRule(line); });
+    std::for_each(after.begin(), rule, onHeading);
+    return rule != after.end() && isHeadingRule(*rule) ? std::next(rule) : after.end();
+}
+
+ScreeningSection section(Lines after, bool automated)
+{
+    ScreeningSection sec;
+    auto it = tableBody(after, [&](std::string_view line) {
+        const auto at = line.find(kTerrainHeight);
+        if (at == std::string_view::npos) return;
+        const auto t = tokens(line.substr(at + kTerrainHeight.size()));
+        if (!t.empty()) sec.terrainHeight = number(t.front()).value_or(0);
+    });
+    for (; it != after.end() && !isBlank(*it); ++it) {
+        const auto row = parseRow(*it);
+        if (!row) break;
+        sec.rows.push_back(*row);
     }
-
-private:
-    bool isMarker(std::size_t i) const
-    {
-        const std::string_view s = trim(lines_[i]);
-        return s == kAutomatedMarker || s == kDiscreteMarker || s == kSummaryMarker || s == kRunHeader ||
-               s.find(kValleyMarker) != std::string_view::npos;
-    }
-
-    // The first line after the column headings of the table that starts after line `from`,
-    // calling `onLine` for each heading line before it; the end of the block when there is none.
-    template <class OnLine>
-    std::size_t firstRow(std::size_t from, OnLine onLine) const
-    {
-        for (std::size_t i = from + 1; i < lines_.size() && !isMarker(i); ++i) {
-            if (isHeadingRule(lines_[i])) return i + 1;
-            onLine(lines_[i]);
-        }
-        return lines_.size();
-    }
-
-    ScreeningSection section(std::size_t marker, bool automated) const
-    {
-        ScreeningSection sec;
-        std::size_t i = firstRow(marker, [&](std::string_view line) {
-            const auto at = line.find(kTerrainHeight);
-            if (at == std::string_view::npos) return;
-            const auto t = tokens(line.substr(at + kTerrainHeight.size()));
-            if (!t.empty()) sec.terrainHeight = number(t[0]).value_or(0);
+    if (automated) {
+        // The maximum line follows after an empty line, and after SCREEN3's note when its search
+        // for the maximum stopped.
+        it = std::find_if_not(it, after.end(), [](std::string_view line) {
+            return isBlank(line) || line.find(kIterationStopped) != std::string_view::npos;
         });
-        for (; i < lines_.size() && !isBlank(lines_[i]); ++i) {
-            const auto row = parseRow(lines_[i]);
-            if (!row) break;
-            sec.rows.push_back(*row);
-        }
-        if (automated) {
-            while (i < lines_.size() && isBlank(lines_[i])) ++i;
-            if (i + 1 < lines_.size() && lines_[i].find(kMaximumHeading) != std::string_view::npos)
-                sec.maximum = parseRow(lines_[i + 1]);
-        }
-        return sec;
+        if (it != after.end() && it->find(kMaximumHeading) != std::string_view::npos && std::next(it) != after.end())
+            sec.maximum = parseRow(*std::next(it));
     }
+    return sec;
+}
 
-    void valley(std::size_t marker, std::vector<ValleyRow>& rows) const
-    {
-        for (std::size_t i = firstRow(marker, [](std::string_view) {}); i < lines_.size(); ++i) {
-            const auto row = parseValleyRow(lines_[i]);
-            if (!row) break;
-            rows.push_back(*row);
-        }
+void valley(Lines after, std::vector<ValleyRow>& rows)
+{
+    for (auto it = tableBody(after, [](std::string_view) {}); it != after.end(); ++it) {
+        const auto row = parseValleyRow(*it);
+        if (!row) break;
+        rows.push_back(*row);
     }
+}
 
-    void summaryRows(std::size_t marker, std::vector<SummaryRow>& rows) const
-    {
-        for (std::size_t i = firstRow(marker, [](std::string_view) {}); i < lines_.size(); ++i) {
-            const std::string_view s = trim(lines_[i]);
-            if (s.empty()) continue;
-            if (s.front() == '*') break;  // the closing reminder
-            if (auto row = parseSummaryRow(s)) rows.push_back(std::move(*row));
-        }
+void summaryRows(Lines after, std::vector<SummaryRow>& rows)
+{
+    for (auto it = tableBody(after, [](std::string_view) {}); it != after.end(); ++it) {
+        const std::string_view s = trim(*it);
+        if (s.empty()) continue;
+        if (s.front() == '*') break;  // the closing reminder
+        if (auto row = parseSummaryRow(s)) rows.push_back(std::move(*row));
     }
-
-    std::vector<std::string_view> lines_;
-};
+}
 
 }  // namespace
 
-ScreeningResult readListing(std::string_view text) { return Reader(text).read(); }
+ScreeningResult readListing(std::string_view text)
+{
+    const std::vector<std::string_view> lines = splitLines(text);
+    ScreeningResult result;
+    for (const auto line : lines) {
+        result.listing.append(line);
+        result.listing += '\n';
+    }
+    const Lines all(lines);
+    std::optional<Lines> summary;
+    for (auto it = all.begin(); it != all.end(); ++it) {
+        const std::string_view s = trim(*it);
+        const Lines after(std::next(it), all.end());
+        if (s == kAutomatedMarker) result.automated.push_back(section(after, true));
+        else if (s == kDiscreteMarker) result.discrete.push_back(section(after, false));
+        else if (s.find(kValleyMarker) != std::string_view::npos) valley(after, result.valley);
+        else if (s == kSummaryMarker) summary = after;
+    }
+    if (summary) summaryRows(*summary, result.summary);
+    return result;
+}
 
 }  // namespace qelvo::air

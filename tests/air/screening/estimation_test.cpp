@@ -302,6 +302,16 @@ TEST(Estimation, SummaryRowChoiceByLabel)
     EXPECT_EQ(chosenSummaryRow(r), nullptr);
 }
 
+TEST(Estimation, CellsShowSixDigits)
+{
+    auto r = crafted({{{1234.5678, 123.456789}}}, {{"SIMPLE TERRAIN", 123.456789, 1234.5678, 12.3456789}});
+    r.automated[0].terrainHeight = 12.3456789;
+    const Estimation e = estimate({{"SO2", "1", "0.3"}}, GradeCriterion::Hj2008, "", always(r));
+    // 123.456789 / 0.3 × 0.1 = 41.152263
+    EXPECT_EQ(e.table.rows[0], (std::vector<std::string>{"1", "简单地形", "1234.57", "12.3457", "0.123457", "41.1523"}));
+    EXPECT_EQ(e.table.rows[1], (std::vector<std::string>{"2", "最大值简单地形", "1234.57", "12.3457", "0.123457", "41.1523"}));
+}
+
 TEST(Estimation, DominantPollutant)
 {
     std::vector<PollutantEstimate> p(3);
@@ -340,6 +350,8 @@ TEST(Estimation, ChecksStopTheComputation)
         {{{"", "1", ""}}, "污染物标准值不能为空", 0},
         {{{"SO2", "1", "0.5"}, {"SO2\n", "1", "0.5"}}, "污染物名称中不能有换行符或其他控制字符，请重新输入！", 1},
         {{{"SO2", "1", "-0.5"}}, "污染物SO2标准值必须大于0，请重新输入！", 0},
+        {{{"SO2", "1", "inf"}}, "污染物SO2标准值必须大于0，请重新输入！", 0},
+        {{{"SO2", "1", "nan"}}, "污染物SO2标准值必须大于0，请重新输入！", 0},
     };
     for (const auto& c : cases) {
         int runs = 0;

@@ -216,8 +216,8 @@ TEST(ListingReader, EveryStoredListing)
 
 TEST(ListingReader, WindowsLineEndsAndBlankOnlyLines)
 {
-    // The same listings written by a Windows build: CR LF line ends, and the empty lines that
-    // end sections holding blanks.
+    // The same listings written by a Windows build: CR LF line ends, blanks at the ends of
+    // lines, and the empty lines that end sections holding blanks.
     for (const auto& c : kCases) {
         const std::string text = storedFile(c.name, "SCREEN.OUT");
         std::string windows;
@@ -225,7 +225,7 @@ TEST(ListingReader, WindowsLineEndsAndBlankOnlyLines)
         while (start < text.size()) {
             const std::size_t end = text.find('\n', start);
             std::string line = text.substr(start, end - start);
-            windows += (line.empty() ? std::string("   ") : line) + "\r\n";
+            windows += (line.empty() ? std::string("   ") : line + " ") + "\r\n";
             start = end + 1;
         }
         const ScreeningResult r = readListing(windows);
@@ -313,6 +313,21 @@ TEST(ListingReader, MissingPartsGiveNoRows)
     EXPECT_TRUE(empty.automated.empty() && empty.summary.empty() && empty.listing.empty());
     // Without a final line end the last line still ends with "\n".
     EXPECT_EQ(readListing("a\r\nb").listing, "a\nb\n");
+}
+
+TEST(ListingReader, MaximumAfterAStoppedSearch)
+{
+    // SCREEN3 notes a search for the maximum that stopped after 50 steps between the rows and
+    // the maximum line.
+    std::string text = storedFile("01_point_flat_default", "SCREEN.OUT");
+    const std::string heading = "\n\n MAXIMUM 1-HR CONCENTRATION AT OR BEYOND     1. M:";
+    text.replace(text.find(heading), 2, "\n  \n ITERATION STOPPED AT 50 - MAX NOT FOUND!!!\n\n");
+    const auto r = readListing(text);
+    ASSERT_EQ(r.automated.size(), 2u);
+    EXPECT_EQ(r.automated[0].rows.size(), 35u);
+    ASSERT_TRUE(r.automated[0].maximum);
+    EXPECT_EQ(r.automated[0].maximum->distance, 280);
+    EXPECT_EQ(r.automated[0].maximum->concentration, 41.59);
 }
 
 TEST(ListingReader, SummaryRowsByLabel)
