@@ -284,9 +284,9 @@ std::string deckTitle(std::string_view name)
 
 Refusal checkAreaSides(float width, float length, const char* widthKey)
 {
+    if (!(width > 0 && length > 0)) return {"面源宽度和长度必须大于0，请重新输入！", widthKey};
     if (width / length > kMaxAreaAspect || length / width > kMaxAreaAspect)
         return {"要求面源的两条边比值不超过10，超出的宜分成多个面源！", widthKey};
-    if (!(width > 0 && length > 0)) return {"面源宽度和长度必须大于0，请重新输入！", widthKey};
     return {};
 }
 

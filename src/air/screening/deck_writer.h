@@ -29,8 +29,8 @@ struct Deck {
 // on a UTF-8 character boundary so that the line keeps within kDeckTitleBytes.
 std::string deckTitle(std::string_view pollutantName);
 
-// An area source whose longer side is more than 10 times the shorter one (SCREEN3 re-asks its
-// sides), or without area; the focus goes to `widthKey`.
+// An area source without area, or whose longer side is more than 10 times the shorter one
+// (SCREEN3 re-asks its sides); the focus goes to `widthKey`.
 Refusal checkAreaSides(float width, float length, const char* widthKey);
 
 // The distances a deck puts into SCREEN3's distance table: one per automated range (the closing

@@ -224,12 +224,11 @@ const SummaryRow* chosenSummaryRow(const ScreeningResult& result)
 
 D10 findD10(const Table& table, std::size_t column)
 {
-    for (std::size_t i = table.rows.size(); i-- > 0;) {
-        const auto& row = table.rows[i];
-        if (leadingNumber(row[column]) < kD10Percent) continue;
-        const auto distance = static_cast<float>(leadingNumber(row[kDistanceColumn]));
-        const bool last = i + 1 == table.rows.size();
-        return {distance, last ? "大于" + row[kDistanceColumn] : formatG(distance, 6)};
+    for (auto row = table.rows.rbegin(); row != table.rows.rend(); ++row) {
+        if (leadingNumber((*row)[column]) < kD10Percent) continue;
+        const std::string& text = (*row)[kDistanceColumn];
+        const auto distance = static_cast<float>(leadingNumber(text));
+        return {distance, row == table.rows.rbegin() ? "大于" + text : formatG(distance, 6)};
     }
     return {};
 }

@@ -99,6 +99,13 @@ struct EstimationCallbacks {
 
 // The estimate from the pollutant table, whatever produces the runs. engineName is named in the
 // report ("估算模型：…"); empty leaves that line out.
+//
+// The first pollutant whose run gives rows lays out the table: its automated rows, the maximum
+// row after the last of them at or before Dmax (first when none is), its discrete rows, its
+// complex-terrain rows. Every later pollutant fills its two columns in the same rows, kind by
+// kind in order: the n-th automated row of its result fills the n-th automated row of the
+// table, and so on. One source gives the same rows for every pollutant; a result with other
+// rows leaves the table rows it lacks empty, and its rows the table lacks are not shown.
 Estimation estimate(const std::vector<PollutantEntry>& pollutants, GradeCriterion criterion,
                     const std::string& engineName, const RunPollutant& run, const EstimationCallbacks& callbacks = {});
 

@@ -119,18 +119,20 @@ std::optional<ValleyRow> parseValleyRow(std::string_view line)
 }
 
 // A summary row: the label words up to the first number, the concentration, the distance and
-// the terrain height ("--": none).
+// the terrain height ("--" or nothing: none).
 std::optional<SummaryRow> parseSummaryRow(std::string_view line)
 {
-    const auto t = tokens(line);
-    std::size_t k = 0;
-    while (k < t.size() && !number(t[k])) ++k;
-    if (k == 0 || k + 1 >= t.size() || !number(t[k + 1])) return std::nullopt;
+    auto t = tokens(line);
+    t.emplace_back();  // stands for a missing terrain height
+    const auto isNumber = [](std::string_view token) { return number(token).has_value(); };
+    const auto first = std::find_if(t.begin(), t.end(), isNumber);
+    const std::span<const std::string_view> values(first, t.end());
+    if (first == t.begin() || values.size() < 3 || !isNumber(values[1])) return std::nullopt;
     SummaryRow row;
-    for (std::size_t i = 0; i < k; ++i) row.label += (i ? " " : "") + std::string(t[i]);
-    row.concentration = *number(t[k]);
-    row.distance = *number(t[k + 1]);
-    if (k + 2 < t.size()) row.terrainHeight = number(t[k + 2]);
+    for (auto it = t.begin(); it != first; ++it) row.label += (it == t.begin() ? "" : " ") + std::string(*it);
+    row.concentration = *number(values[0]);
+    row.distance = *number(values[1]);
+    row.terrainHeight = number(values[2]);
     return row;
 }
 
@@ -163,7 +165,7 @@ ScreeningSection section(Lines after, bool automated)
         const auto at = line.find(kTerrainHeight);
         if (at == std::string_view::npos) return;
         const auto t = tokens(line.substr(at + kTerrainHeight.size()));
-        if (!t.empty()) sec.terrainHeight = number(t.front()).value_or(0);
+        if (const auto height = t.empty() ? std::nullopt : number(t.front())) sec.terrainHeight = *height;
     });
     for (; it != after.end() && !isBlank(*it); ++it) {
         const auto row = parseRow(*it);

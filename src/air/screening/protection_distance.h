@@ -22,7 +22,7 @@ namespace qelvo::air {
 inline constexpr const char* kProtectionButtonText = "计  算";
 inline constexpr const char* kProtectionBusyText = "正在计算...";
 
-// The side ratio first (focus on the width), then what SCREEN3 would not accept.
+// The sides (positive, ratio at most 10; focus on the width), then what SCREEN3 would not accept.
 Refusal checkProtection(const ProtectionInput& in);
 
 // Every distance row of the runs, by distance (the first run listing a distance gives its value).

@@ -234,6 +234,9 @@ TEST(Estimation, D10)
     EXPECT_EQ(findD10(t, 5).distance, 0);
     EXPECT_EQ(findD10(t, 5).text, "");
     EXPECT_EQ(findD10(Table{}, 5).text, "");
+    t.rows[0][5] = "10";  // only the first row
+    EXPECT_EQ(findD10(t, 5).distance, 100);
+    EXPECT_EQ(findD10(t, 5).text, "100");
 }
 
 TEST(Estimation, D10BeyondTheLastRowInTheDetails)

@@ -315,6 +315,30 @@ TEST(ListingReader, MissingPartsGiveNoRows)
     EXPECT_EQ(readListing("a\r\nb").listing, "a\nb\n");
 }
 
+TEST(ListingReader, FieldsFilledWithAsterisks)
+{
+    // A value too wide for its field prints as asterisks: it reads as 0, and the row stays.
+    const std::string text =
+        " *** SCREEN DISCRETE DISTANCES ***\n"
+        " *********************************\n"
+        "\n"
+        " *** TERRAIN HEIGHT OF ***** M ABOVE STACK BASE USED FOR FOLLOWING DISTANCES ***\n"
+        "\n"
+        "   DIST     CONC             U10M   USTK  MIX HT   PLUME   SIGMA   SIGMA\n"
+        "    (M)   (UG/M**3)   STAB  (M/S)  (M/S)    (M)   HT (M)   Y (M)   Z (M)  DWASH\n"
+        " -------  ----------  ----  -----  -----  ------  ------  ------  ------  -----\n"
+        "  90000.    1.234        6     1.0    1.8 10000.0   53.47 *******   65.20    NO\n"
+        "\n";
+    const auto r = readListing(text);
+    ASSERT_EQ(r.discrete.size(), 1u);
+    EXPECT_EQ(r.discrete[0].terrainHeight, 0);
+    ASSERT_EQ(r.discrete[0].rows.size(), 1u);
+    EXPECT_EQ(r.discrete[0].rows[0].concentration, 1.234);
+    EXPECT_EQ(r.discrete[0].rows[0].sigmaY, 0);
+    EXPECT_EQ(r.discrete[0].rows[0].sigmaZ, 65.2);
+    EXPECT_EQ(r.discrete[0].rows[0].dwash, "NO");
+}
+
 TEST(ListingReader, MaximumAfterAStoppedSearch)
 {
     // SCREEN3 notes a search for the maximum that stopped after 50 steps between the rows and
@@ -346,10 +370,14 @@ TEST(ListingReader, SummaryRowsByLabel)
         "\n"
         " SHORELINE FUMI       12.34          450.       --\n"
         "\n"
+        " INV BREAKUP FUMI     34.99        12163.\n"
+        "\n"
+        " 1234.   5.0       7.\n"
+        "\n"
         " ***************************************************\n"
         " ** REMEMBER TO INCLUDE BACKGROUND CONCENTRATIONS **\n";
     const auto r = readListing(text);
-    ASSERT_EQ(r.summary.size(), 3u);
+    ASSERT_EQ(r.summary.size(), 4u);  // a row without a label is none
     EXPECT_EQ(r.summaryRow(kSimpleTerrainLabel)->concentration, 37730);
     EXPECT_EQ(r.summaryRow(kComplexTerrainLabel)->concentration, 0.4159e-2);
     EXPECT_EQ(r.summaryRow(kComplexTerrainLabel)->distance, 900);
@@ -357,6 +385,10 @@ TEST(ListingReader, SummaryRowsByLabel)
     EXPECT_EQ(r.summaryRow(kShorelineFumigationLabel)->distance, 450);
     EXPECT_FALSE(r.summaryRow(kShorelineFumigationLabel)->terrainHeight);
     EXPECT_EQ(r.summaryRow(kCavity1Label), nullptr);
+    // Without a terrain column.
+    EXPECT_EQ(r.summaryRow(kInversionFumigationLabel)->concentration, 34.99);
+    EXPECT_EQ(r.summaryRow(kInversionFumigationLabel)->distance, 12163);
+    EXPECT_FALSE(r.summaryRow(kInversionFumigationLabel)->terrainHeight);
 }
 
 }  // namespace
