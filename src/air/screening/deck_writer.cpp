@@ -52,14 +52,13 @@ Refusal negative(const char* key) { return {"不能是负数，请重新输入",
 
 bool isControl(std::string_view text)
 {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x20 || c == 0x7F) return true;
-        // U+0080 … U+009F in UTF-8.
-        if (c == 0xC2 && i + 1 < text.size()) {
-            const auto next = static_cast<unsigned char>(text[i + 1]);
-            if (next >= 0x80 && next <= 0x9F) return true;
-        }
+    const auto c0 = [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7F'; };
+    if (std::any_of(text.begin(), text.end(), c0)) return true;
+    // U+0080 … U+009F: 0xC2 followed by 0x80 … 0x9F in UTF-8.
+    for (auto at = text.find('\xC2'); at != std::string_view::npos; at = text.find('\xC2', at + 1)) {
+        const std::string_view next = text.substr(at + 1, 1);
+        if (!next.empty() && static_cast<unsigned char>(next[0]) >= 0x80 && static_cast<unsigned char>(next[0]) <= 0x9F)
+            return true;
     }
     return false;
 }

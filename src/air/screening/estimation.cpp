@@ -42,9 +42,9 @@ enum class RowKind { Automated, Maximum, Discrete, Valley };
 // One row as a pollutant's result lays it out.
 struct LayoutRow {
     RowKind kind;
-    double distance = 0;
-    double terrain = 0;
-    double concentration = 0;  // µg/m³; unused for the maximum row
+    double distance{};
+    double terrain{};
+    double concentration{};  // µg/m³; unused for the maximum row
 };
 
 // Automated rows in listing order with the maximum row after the last one at or before Dmax

@@ -174,6 +174,7 @@ TEST(DeckWriter, ProtectionDeckWhole)
     ASSERT_EQ(split.size(), 3u);
     EXPECT_EQ(std::count(split[2].begin(), split[2].end(), '\n'), 12 + 28 + 2);
     EXPECT_EQ(split[1].substr(split[1].find("Y\n 1\nN\nY\n") + 9, 6), " 1650\n");  // the 41st distance
+    EXPECT_EQ(writeProtectionDecks(in, 1).size(), 108u);
 }
 
 TEST(DeckWriter, ProtectionDistances)
@@ -453,6 +454,12 @@ TEST(DeckWriter, PollutantRefusals)
     EXPECT_EQ(lineBreak.refusal.message, "污染物名称中不能有换行符或其他控制字符，请重新输入！");
     EXPECT_EQ(lineBreak.refusal.focusKey, "pollutants");
     EXPECT_TRUE(writeDeck({}, "SO2\x7F", 1).refusal.refused());
+    // C1 controls U+0080 … U+009F; U+00A0 (no-break space) and U+00BF are text.
+    EXPECT_TRUE(writeDeck({}, "SO\xC2\x80" "2", 1).refusal.refused());
+    EXPECT_TRUE(writeDeck({}, "SO\xC2\x9F" "2", 1).refusal.refused());
+    EXPECT_FALSE(writeDeck({}, "SO\xC2\xA0" "2", 1).refusal.refused());
+    EXPECT_FALSE(writeDeck({}, "SO\xC2\xBF" "2", 1).refusal.refused());
+    EXPECT_FALSE(writeDeck({}, "SO2\xC2", 1).refusal.refused());
     EXPECT_FALSE(writeDeck({}, "氟化物", 1).refusal.refused());
     EXPECT_EQ(writeDeck({}, "SO2", -1).refusal.message, "污染物SO2源强必须大于0，请重新输入！");
     EXPECT_EQ(writeDeck({}, "SO2", 0).refusal.message, "污染物SO2源强必须大于0，请重新输入！");
