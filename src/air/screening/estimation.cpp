@@ -92,7 +92,7 @@ public:
         if (p.name.empty()) return refuse("污染物名称不能为空");
         if (auto r = checkPollutantName(p.name); r.refused()) return refuse(r.message);
         // Texts such as "-1", "inf" or "nan" read as numbers but are no standard.
-        if (!(p.standard > 0 && std::isfinite(p.standard)))
+        if (std::signbit(p.standard) || !std::isfinite(p.standard))
             return refuse("污染物" + p.name + "标准值必须大于0，请重新输入！");
         const std::size_t column = kFixedColumns + 2 * e_.pollutants.size();
         e_.table.columns[column] = p.name + "下风向浓度mg／m＾3";

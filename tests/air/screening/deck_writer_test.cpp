@@ -460,6 +460,7 @@ TEST(DeckWriter, PollutantRefusals)
     EXPECT_FALSE(writeDeck({}, "SO\xC2\xA0" "2", 1).refusal.refused());
     EXPECT_FALSE(writeDeck({}, "SO\xC2\xBF" "2", 1).refusal.refused());
     EXPECT_FALSE(writeDeck({}, "SO2\xC2", 1).refusal.refused());
+    EXPECT_TRUE(writeDeck({}, "SO\xC2\xC2\x85", 1).refusal.refused());  // after a stray lead byte
     EXPECT_FALSE(writeDeck({}, "氟化物", 1).refusal.refused());
     EXPECT_EQ(writeDeck({}, "SO2", -1).refusal.message, "污染物SO2源强必须大于0，请重新输入！");
     EXPECT_EQ(writeDeck({}, "SO2", 0).refusal.message, "污染物SO2源强必须大于0，请重新输入！");

@@ -295,8 +295,14 @@ TEST(Estimation, SummaryRowChoiceByLabel)
     EXPECT_EQ(e.table.rows[2], (std::vector<std::string>{"3", "最大值复杂地形(24小时)", "2500", "40", "0.07", "14"}));
     EXPECT_EQ(e.pollutants[0].hmax, 40);
 
+    // A row without a terrain height gives Hmax 0.
+    r.summary = {{"SIMPLE TERRAIN", 60, 900, std::nullopt}};
+    e = estimate({{"SO2", "1", "0.5"}}, GradeCriterion::Hj2008, "", always(r));
+    EXPECT_EQ(e.table.rows[1][3], "0");
+    EXPECT_EQ(e.pollutants[0].hmax, 0);
+
     // A tie takes the simple-terrain row.
-    r.summary[1].concentration = 60;
+    r.summary = {{"SIMPLE TERRAIN", 60, 900, 0.0}, {"COMPLEX TERRAIN", 60, 2500, 40.0}};
     EXPECT_EQ(chosenSummaryRow(r)->label, "SIMPLE TERRAIN");
     // A complex-terrain row alone is chosen; neither gives none.
     r.summary.erase(r.summary.begin());
