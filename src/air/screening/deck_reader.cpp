@@ -102,7 +102,7 @@ public:
     explicit Answers(std::string_view deck)
     {
         std::size_t start = 0;
-        while (start <= deck.size()) {
+        while (!deck.empty() && start <= deck.size()) {
             std::size_t end = deck.find('\n', start);
             if (end == std::string_view::npos) end = deck.size();
             std::string_view line = deck.substr(start, end - start);
