@@ -360,17 +360,20 @@ ScreeningRow AreaModel::at(double x, int k, double u10) const
     best.concentration = -999;
     // A fixed angle beyond 50 km computes nothing (SCREEN3's quirk): the row keeps −999 and zeros.
     if (!search_ && x > kFarFieldDistance) return best;
-    AngleRange angles{static_cast<int>(angle_), static_cast<int>(angle_)};
-    if (search_) angles = searchedAngles(sideLong_, sideShort_, x, k, urban_);
-    const double u = examinedWind(x, u10);
-    for (int a = angles.first; a <= angles.last; ++a) {
-        const double theta = search_ ? a : angle_;
+    auto consider = [&](double theta) {
         const double c = concentration(x, k, u10, theta);
         if (c > best.concentration) {
             best.concentration = c;
             best.maxDirection = theta;
         }
+    };
+    if (search_) {
+        const AngleRange angles = searchedAngles(sideLong_, sideShort_, x, k, urban_);
+        for (int a = angles.first; a <= angles.last; ++a) consider(a);
+    } else {
+        consider(angle_);
     }
+    const double u = examinedWind(x, u10);
     best.stability = k;
     best.u10 = u;
     best.ustk = stackWind(u, height_, k, urban_);

@@ -19,6 +19,9 @@ constexpr double kMaxDiscreteDistance = 100000;  // m; farther discrete distance
 constexpr double kMaxAspect = 10;                // area sides L/W
 constexpr double kMinDistance = 1;               // m
 constexpr double kMinFumigationHeight = 10;      // m
+// The built-in engine has no 50-distance table; this only refuses absurd decks before their
+// rows take memory and time.
+constexpr std::size_t kMaxDistanceEntries = 10000;
 
 // The deck ended while SCREEN3 was still asking.
 struct DeckEnded {
@@ -28,6 +31,8 @@ struct DeckEnded {
 struct Unsupported {
     std::string what;
 };
+// More distances than one run is allowed to hold.
+struct TooMany {};
 
 // A Fortran list-directed real: sign, digits with an optional point, optional exponent
 // (E or D). Returns false for anything else.
@@ -158,6 +163,12 @@ public:
     }
     double real(const char* prompt) { return reals(prompt, 1)[0]; }
 
+    // Counts one automated range, discrete distance or complex-terrain entry.
+    void countEntry()
+    {
+        if (++entries_ > kMaxDistanceEntries) throw TooMany{};
+    }
+
     int integer(const char* prompt)
     {
         for (;;) {
@@ -170,6 +181,7 @@ public:
 private:
     std::vector<std::string_view> lines_;
     std::size_t at_ = 0;
+    std::size_t entries_ = 0;
 };
 
 // "1"/"U" urban, "2"/"R" rural (read first as an integer, then by the first character).
@@ -241,6 +253,7 @@ double terrainHeight(Answers& in, double lowest)
     }
 }
 
+
 void readAutomated(Answers& in, ScreeningCase& c)
 {
     if (!in.yes("自动距离")) return;
@@ -257,34 +270,36 @@ void readAutomated(Answers& in, ScreeningCase& c)
             break;
         }
         c.automated.push_back(r);
+        in.countEntry();
         if (!c.elevated || !in.yes("继续新的地形高度")) return;
     }
 }
 
 // Distances ended by one below `end`; farther than 100 km asked again.
-std::vector<double> distanceList(Answers& in, bool area)
+std::vector<double> distanceList(Answers& in, ScreeningCase& c)
 {
+    const bool area = c.kind == SourceKind::Area;
     std::vector<double> out;
     for (;;) {
         const double x = in.real("离散距离");
         if (area ? x <= 0 : x < kMinDistance) return out;
         if (x > kMaxDiscreteDistance) continue;
         out.push_back(x);
+        in.countEntry();
     }
 }
 
 void readDiscrete(Answers& in, ScreeningCase& c)
 {
     if (!in.yes("离散距离")) return;
-    const bool area = c.kind == SourceKind::Area;
     if (!c.elevated) {
-        c.discrete.push_back({0, distanceList(in, area)});
+        c.discrete.push_back({0, distanceList(in, c)});
         return;
     }
     for (;;) {
         DiscreteGroup g;
         g.terrain = terrainHeight(in, 0);
-        g.distances = distanceList(in, area);
+        g.distances = distanceList(in, c);
         c.discrete.push_back(g);
         if (!in.yes("继续新的地形高度")) return;
     }
@@ -301,6 +316,7 @@ void readComplexTerrain(Answers& in, ScreeningCase& c, double releaseHeight)
         if (ht <= releaseHeight || x > kMaxDiscreteDistance) continue;
         if (x < kMinDistance || ht < 1) break;
         c.complexEntries.push_back({ht, x});
+        in.countEntry();
     }
     c.simpleTerrain = in.yes("继续简单地形");
 }
@@ -470,6 +486,8 @@ DeckReading readScreeningDeck(std::string_view deck)
         out.screeningCase = std::move(c);
     } catch (const DeckEnded& e) {
         out.failure = cformat("估算输入不完整：缺少“%s”的应答，请检查输入！", e.prompt);
+    } catch (const TooMany&) {
+        out.failure = cformat("估算输入的距离超过%zu个，请减少距离后再计算！", kMaxDistanceEntries);
     } catch (const Unsupported& e) {
         out.failure = cformat("内置估算模型不支持污染源类型行的选项“%s”，请改用外部SCREEN3！", e.what.c_str());
     }

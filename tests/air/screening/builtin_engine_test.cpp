@@ -293,6 +293,15 @@ TEST(BuiltinEngine, FailuresAreTextsNotCrashes)
     EXPECT_EQ(cancelled.failure, "估算计算已取消。");
     // Garbage lines: every prompt asks again until the deck runs out.
     EXPECT_FALSE(engine.run("t\nP\n" + std::string(2000, 'x') + "\n").ok());
+    // The largest single-precision inputs still give finite numbers.
+    const auto huge = engine.run("t\nP\n 3e38\n 3e38\n 3e38\n 3e38\n 3e38\n 1e-30\n 3e38\nR\nN\nN\nN\n 1\nY\n 0 50000\nY\n 100\n 0\nN\nN\n");
+    ASSERT_TRUE(huge.ok()) << huge.failure;
+    EXPECT_EQ(huge.result->listing.find("nan"), std::string::npos);
+    EXPECT_EQ(huge.result->listing.find("inf"), std::string::npos);
+    // Absurdly many distances are refused while the deck is read.
+    std::string many = "t\nV\n 1\n 5\n 2\n 1\n 0\nR\nN\n 1\nN\nY\n";
+    for (int i = 0; i < 10001; ++i) many += " 100\n";
+    EXPECT_EQ(engine.run(many).failure, "估算输入的距离超过10000个，请减少距离后再计算！");
 }
 
 }  // namespace
