@@ -16,6 +16,47 @@ TEST(Dispersion, RuralCurves)
     EXPECT_NEAR(sigmaZ(300, 1, false), 47.440759, 1e-5);
 }
 
+TEST(Dispersion, EveryRuralSegmentAndClass)
+{
+    // σz = a·x_km^b in the middle of every segment of the rural table, and σy of every class
+    // at 50 m and 5 km (an independent recomputation from the handbook tables).
+    struct Z {
+        int k;
+        double x, sz;
+    } const z[] = {
+        {1, 50, 7.246284},     {1, 125, 17.653851},  {1, 175, 25.322104},   {1, 225, 33.461145},
+        {1, 275, 42.498321},   {1, 350, 58.955561},  {1, 450, 87.229555},   {1, 750, 246.869257},
+        {2, 100, 10.604690},   {2, 300, 30.144226},  {2, 600, 62.406510},   {3, 2500, 141.354086},
+        {4, 150, 6.617840},    {4, 650, 22.633236},  {4, 2000, 50.151354},  {4, 6500, 103.943044},
+        {4, 20000, 199.670471}, {4, 45000, 309.081578}, {5, 50, 1.979015},  {5, 200, 6.238576},
+        {5, 650, 15.612290},   {5, 1500, 27.931190}, {5, 3000, 42.221355},  {5, 7000, 66.031686},
+        {5, 15000, 95.558309}, {5, 30000, 127.311524}, {5, 60000, 159.941686}, {6, 100, 2.325523},
+        {6, 450, 7.729876},    {6, 850, 12.483727},  {6, 1500, 18.030377},  {6, 2500, 24.424481},
+        {6, 5000, 34.207200},  {6, 11000, 48.255667}, {6, 22500, 62.660542}, {6, 45000, 76.935682},
+        {6, 90000, 90.918156},
+    };
+    for (const auto& c : z) EXPECT_NEAR(sigmaZ(c.x, c.k, false), c.sz, 1e-5) << c.k << " " << c.x;
+    const double y50[] = {14.394552, 10.234779, 6.559899, 4.310786, 3.217204, 2.137272};
+    const double y5000[] = {850.551835, 641.469824, 441.636172, 292.472111, 218.861017, 145.670504};
+    for (int k = 1; k <= 6; ++k) {
+        EXPECT_NEAR(sigmaY(50, k, false), y50[k - 1], 1e-5) << k;
+        EXPECT_NEAR(sigmaY(5000, k, false), y5000[k - 1], 1e-4) << k;
+    }
+}
+
+TEST(Dispersion, VirtualDistancesOfEveryClass)
+{
+    // σ0 = 10 m. Rural x_y = 1000·(10·p)^q; urban: the inverse of the urban curves.
+    const double rural[] = {32.836949, 48.086379, 78.396079, 123.683247, 170.287446, 264.722069};
+    const double urbanY[] = {31.445923, 31.445923, 45.869647, 63.286133, 92.577009, 92.577009};
+    const double urbanZ[] = {40.841018, 40.841018, 50.0, 72.197977, 137.266865, 137.266865};
+    for (int k = 1; k <= 6; ++k) {
+        EXPECT_NEAR(virtualDistanceY(10, k, false), rural[k - 1], 1e-5) << k;
+        EXPECT_NEAR(virtualDistanceY(10, k, true), urbanY[k - 1], 1e-5) << k;
+        EXPECT_NEAR(virtualDistanceZ(10, 0, k, true), urbanZ[k - 1], 1e-4) << k;
+    }
+}
+
 TEST(Dispersion, SegmentBoundariesComparedInSinglePrecision)
 {
     // fl(700)·fl(0.001) lies above fl(0.7): 700 m takes the next F segment, 13.953·0.7^0.68465.
