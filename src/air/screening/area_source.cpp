@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "air/screening/area_direction_tables.h"
+#include "air/screening/area_integration.h"
 #include "air/screening/dispersion.h"
 #include "air/screening/meteorology.h"
 #include "air/screening/plume_model.h"
@@ -31,117 +32,6 @@ constexpr float kShortEdge = 1e-4f;         // km: edges shorter along the wind 
 constexpr double kMinSigma = 1e-4;          // m
 constexpr double kMicrograms = 1e6;
 constexpr float kMetresPerKm = 1000;
-
-// Wind-direction rotation of the geometry by 270° in single precision (sin = −1 exactly,
-// cos = 1.1924881e−8, the single-precision cosine of 270·0.017453293).
-constexpr float kWindCos = 1.1924881e-8f;
-
-// Romberg (NR §4.3, as SCREEN3 uses it): extrapolation from the second level through up to
-// five points, tested from the fourth level, at most ten levels.
-constexpr int kRombergLevels = 10;
-constexpr int kRombergPoints = 5;
-constexpr int kRombergFirstTest = 4;
-constexpr double kRombergTolerance = 1e-4;
-constexpr double kRombergFloor = 1e-10;
-
-// Brent (NR §9.3) with SCREEN3's tolerances, in km.
-constexpr double kBrentTolerance = 1e-4;
-constexpr double kBrentPrecision = 1e-4;
-constexpr int kBrentSteps = 100;
-
-// Value at η = 0 of the polynomial through (eta[i], t[i]), i = 0 … n−1 (Neville).
-double extrapolateToZero(const double* eta, const double* t, int n)
-{
-    double p[kRombergPoints];
-    for (int i = 0; i < n; ++i) p[i] = t[i];
-    for (int m = 1; m < n; ++m)
-        for (int i = 0; i < n - m; ++i) p[i] = (eta[i] * p[i + 1] - eta[i + m] * p[i]) / (eta[i] - eta[i + m]);
-    return p[0];
-}
-
-template <class F>
-double romberg(const F& g, float a, float b)
-{
-    double t[kRombergLevels + 1], eta[kRombergLevels + 1];
-    const float width = b - a;
-    t[1] = 0.5 * width * (g(a) + g(b));
-    eta[1] = 1;
-    double estimate = t[1];
-    for (int j = 2; j <= kRombergLevels; ++j) {
-        const int points = 1 << (j - 2);
-        const float step = width / static_cast<float>(points);
-        float x = a + 0.5f * step;
-        double sum = 0;
-        for (int i = 0; i < points; ++i, x += step) sum += g(x);
-        t[j] = 0.5 * (t[j - 1] + static_cast<double>(step) * sum);
-        eta[j] = eta[j - 1] / 4;
-        const int m = std::min(j, kRombergPoints);
-        estimate = extrapolateToZero(eta + j - m + 1, t + j - m + 1, m);
-        const double lower = extrapolateToZero(eta + j - m + 2, t + j - m + 2, m - 1);
-        const double error = estimate - lower;
-        if (j >= kRombergFirstTest && (std::fabs(error) <= kRombergTolerance * std::fabs(estimate)
-                                       || std::fabs(estimate) <= kRombergFloor))
-            return estimate;
-    }
-    return estimate;
-}
-
-// Root of f in the bracket [x1, x2] (NR zbrent).
-template <class F>
-double brent(const F& f, double x1, double x2)
-{
-    double a = x1, b = x2, c = x2, d = 0, e = 0;
-    double fa = f(a), fb = f(b), fc = fb;
-    for (int i = 0; i < kBrentSteps; ++i) {
-        if ((fb > 0 && fc > 0) || (fb < 0 && fc < 0)) {
-            c = a;
-            fc = fa;
-            e = d = b - a;
-        }
-        if (std::fabs(fc) < std::fabs(fb)) {
-            a = b;
-            b = c;
-            c = a;
-            fa = fb;
-            fb = fc;
-            fc = fa;
-        }
-        const double tol1 = 2 * kBrentPrecision * std::fabs(b) + 0.5 * kBrentTolerance;
-        const double xm = 0.5 * (c - b);
-        if (std::fabs(xm) <= tol1 || fb == 0) return b;
-        if (std::fabs(e) >= tol1 && std::fabs(fa) > std::fabs(fb)) {
-            const double s = fb / fa;
-            double p, q;
-            if (a == c) {
-                p = 2 * xm * s;
-                q = 1 - s;
-            } else {
-                const double qq = fa / fc, r = fb / fc;
-                p = s * (2 * xm * qq * (qq - r) - (b - a) * (r - 1));
-                q = (qq - 1) * (r - 1) * (s - 1);
-            }
-            if (p > 0) q = -q;
-            p = std::fabs(p);
-            const double min1 = 3 * xm * q - std::fabs(tol1 * q);
-            const double min2 = std::fabs(e * q);
-            if (2 * p < std::min(min1, min2)) {
-                e = d;
-                d = p / q;
-            } else {
-                d = xm;
-                e = d;
-            }
-        } else {
-            d = xm;
-            e = d;
-        }
-        a = b;
-        fa = fb;
-        b += std::fabs(d) > tol1 ? d : (xm >= 0 ? tol1 : -tol1);
-        fb = f(b);
-    }
-    return b;
-}
 
 struct Point {
     float u;  // upwind distance, km
@@ -173,56 +63,6 @@ struct Edge {
     Point a, b;
     double vAt(double u) const { return a.v + (b.v - a.v) * (u - a.u) / (b.u - a.u); }
 };
-
-// A stretch of an edge where the whole crosswind profile lies on the receptor's side (Φ̂ = 1),
-// in the edge's direction.
-struct Saturated {
-    double from, to;
-};
-
-// Σ sign·∫ f over the stretches where Φ̂ = 1, combining overlapping stretches by their
-// directions the way SCREEN3 does.
-double saturatedPart(const std::vector<Saturated>& list, const Kernel& kernel)
-{
-    if (list.empty()) return 0;
-    struct Entry {
-        double low, high;
-        int sign;
-    };
-    std::vector<Entry> entries;
-    std::vector<double> ends;
-    for (const auto& s : list) {
-        const int sign = s.from < s.to ? 1 : s.from > s.to ? -1 : 0;
-        entries.push_back({std::min(s.from, s.to), std::max(s.from, s.to), sign});
-        ends.push_back(s.from);
-        ends.push_back(s.to);
-    }
-    std::sort(ends.begin(), ends.end());
-    struct Piece {
-        double low, high;
-        int sum;
-    };
-    std::vector<Piece> pieces;
-    for (std::size_t i = 0; i + 1 < ends.size(); ++i) {
-        const double lo = ends[i], hi = ends[i + 1];
-        if (!(lo < hi)) continue;
-        int sum = 0;
-        for (const auto& e : entries)
-            if (e.low <= lo && hi <= e.high) sum += e.sign;
-        if (sum == 0) continue;
-        // Touching pieces of the same sign become one, with the later piece's sum.
-        if (!pieces.empty() && pieces.back().high == lo && (pieces.back().sum > 0) == (sum > 0)) {
-            pieces.back().high = hi;
-            pieces.back().sum = sum;
-        } else {
-            pieces.push_back({lo, hi, sum});
-        }
-    }
-    double total = 0;
-    for (const auto& p : pieces)
-        total += p.sum * romberg([&](float u) { return kernel.f(u); }, static_cast<float>(p.low), static_cast<float>(p.high));
-    return total;
-}
 
 // Which direction-search table a class uses: rural one per class, urban A+B, C, D, E+F.
 int directionTable(int k, bool urban)
@@ -287,14 +127,12 @@ double AreaModel::concentration(double x, int k, double u10, double theta) const
                                  {-w * sn - l * cs, w * cs - l * sn},
                                  {-w * sn + l * cs, w * cs + l * sn},
                                  {w * sn + l * cs, -w * cs + l * sn}};
+    // SCREEN3 also turns corners and receptor by the wind direction (270°, cosine 1.19e−8 in
+    // single precision); that moves them by less than their single-precision spacing and is
+    // left out.
     const float xr = static_cast<float>(x) / kMetresPerKm;
-    const float yr = (kWindCos * static_cast<float>(x)) / kMetresPerKm;
     std::array<Point, 4> p;
-    for (int j = 0; j < 4; ++j) {
-        const float X = corners[j][0] / kMetresPerKm, Y = corners[j][1] / kMetresPerKm;
-        const float xw = X - kWindCos * Y, yw = Y + kWindCos * X;
-        p[j] = {xr - xw, yr - yw};
-    }
+    for (int j = 0; j < 4; ++j) p[j] = {xr - corners[j][0] / kMetresPerKm, -(corners[j][1] / kMetresPerKm)};
 
     // Clip at 1.01 m upwind.
     std::vector<Point> poly;
@@ -317,7 +155,7 @@ double AreaModel::concentration(double x, int k, double u10, double theta) const
     if (allAbove || allBelow) return 0;
 
     double sum = 0;
-    std::vector<Saturated> saturated;
+    std::vector<SaturatedStretch> saturated;
     for (std::size_t j = 0; j < poly.size(); ++j) {
         const Edge e{poly[j], poly[(j + 1) % poly.size()]};
         if (std::fabs(e.a.u - e.b.u) <= kShortEdge) continue;
@@ -325,7 +163,7 @@ double AreaModel::concentration(double x, int k, double u10, double theta) const
         auto g = [&](float u) { return kernel.f(u) * tabulatedNormal(n(u)); };
         const double na = normalised(e.a), nb = normalised(e.b);
         if (std::fabs(na) <= kPlumeEdge && std::fabs(nb) <= kPlumeEdge) {
-            sum += romberg(g, e.a.u, e.b.u);
+            sum += rombergIntegral(g, e.a.u, e.b.u);
             continue;
         }
         if (na < -kPlumeEdge && nb < -kPlumeEdge) continue;
@@ -334,7 +172,7 @@ double AreaModel::concentration(double x, int k, double u10, double theta) const
             continue;
         }
         auto crossing = [&](double edge) {
-            return static_cast<float>(brent([&](double u) { return n(u) - edge; }, e.a.u, e.b.u));
+            return static_cast<float>(brentRoot([&](double u) { return n(u) - edge; }, e.a.u, e.b.u));
         };
         float from = e.a.u, to = e.b.u;
         if (na < -kPlumeEdge) from = crossing(-kPlumeEdge);
@@ -347,9 +185,9 @@ double AreaModel::concentration(double x, int k, double u10, double theta) const
             to = crossing(kPlumeEdge);
             saturated.push_back({to, e.b.u});
         }
-        sum += romberg(g, from, to);
+        sum += rombergIntegral(g, from, to);
     }
-    sum += saturatedPart(saturated, kernel);
+    sum += saturatedIntegral(saturated, [&](float u) { return kernel.f(u); });
     return std::fabs(sum) * emission_ * kMicrograms / us;
 }
 

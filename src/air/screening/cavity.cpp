@@ -41,8 +41,6 @@ CavityResult orientation(const Stack& s, double q, double hb, double along, doub
         uc = u1;  // never trapped
         h = h1;
     } else {
-        uc = 0.5 * (u0 + u1);
-        h = r.height;
         for (int i = 0; i < kBisections; ++i) {
             const bool below0 = h0 < r.height, below1 = h1 < r.height;
             double next;
@@ -57,6 +55,7 @@ CavityResult orientation(const Stack& s, double q, double hb, double along, doub
         }
         // Converged (or out of steps, where SCREEN3 stops the run): the middle of the last pair.
         uc = 0.5 * (u0 + u1);
+        h = r.height;
     }
     const double uc10 = uc / profile;
     if (h > r.height || uc10 > kFastest) {

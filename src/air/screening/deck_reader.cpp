@@ -1,6 +1,7 @@
 #include "air/screening/deck_reader.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cctype>
 #include <cmath>
 #include <cstring>
@@ -38,9 +39,10 @@ struct TooMany {};
 // (E or D). Returns false for anything else.
 bool fortranReal(std::string_view token, double& value)
 {
+    if (token.empty()) return false;
     std::string text;
     std::size_t i = 0;
-    if (i < token.size() && (token[i] == '+' || token[i] == '-')) text.push_back(token[i++]);
+    if (token[0] == '+' || token[0] == '-') text.push_back(token[i++]);
     bool digits = false;
     while (i < token.size() && std::isdigit(static_cast<unsigned char>(token[i]))) {
         text.push_back(token[i++]);
@@ -76,14 +78,10 @@ bool fortranReal(std::string_view token, double& value)
 
 bool fortranInteger(std::string_view token, int& value)
 {
-    std::size_t i = 0;
-    if (i < token.size() && (token[i] == '+' || token[i] == '-')) ++i;
-    if (i == token.size()) return false;
-    for (std::size_t j = i; j < token.size(); ++j)
-        if (!std::isdigit(static_cast<unsigned char>(token[j]))) return false;
-    if (token.size() - i > 9) return false;
-    value = std::atoi(std::string(token).c_str());
-    return true;
+    const char* first = token.data() + (token[0] == '+' ? 1 : 0);
+    const char* last = token.data() + token.size();
+    const auto r = std::from_chars(first, last, value);
+    return r.ec == std::errc() && r.ptr == last;
 }
 
 // The blank- or comma-separated values of one line, up to a slash.

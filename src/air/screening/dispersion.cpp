@@ -55,9 +55,9 @@ constexpr SegmentTable kRuralZ[kClassCount] = {table(kSegA), table(kSegB), table
 // The segment holding xKm (single precision, upper bound inclusive); the last beyond all.
 int segmentIndex(const SegmentTable& t, float xKm)
 {
-    for (int i = 0; i < t.count - 1; ++i)
-        if (xKm <= t.segments[i].upper) return i;
-    return t.count - 1;
+    int i = 0;
+    while (i < t.count - 1 && xKm > t.segments[i].upper) ++i;
+    return i;
 }
 
 // x in km as SCREEN3 forms it: fl(fl(x)·fl(0.001)).

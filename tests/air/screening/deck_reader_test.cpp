@@ -123,6 +123,18 @@ TEST(DeckReader, NegativeInputRestartsAtTheEmissionRate)
     EXPECT_FALSE(c.elevated);
 }
 
+TEST(DeckReader, ZeroHeightsAndSignedIntegers)
+{
+    // A ground-level release and a zero receptor height are accepted; "+2" is class 2.
+    const ScreeningCase c = read("t\nP\n 1\n 0\n 1\n 1\n 300\n 293\n 0\nR\nN\nN\nN\n +2\n +3\nN\nN\nN\n");
+    EXPECT_EQ(c.height, 0);
+    EXPECT_EQ(c.met, MetMode::Class);
+    EXPECT_EQ(c.stabilityClass, 3);
+    // An integer too large for 32 bits is asked again.
+    EXPECT_EQ(read("t\nP\n 1\n 0\n 1\n 1\n 300\n 293\n 0\nR\nN\nN\nN\n 99999999999\n 1\nN\nN\nN\n").met,
+              MetMode::Full);
+}
+
 TEST(DeckReader, BuildingComplexTerrainAndFumigation)
 {
     // Complex pairs: 20 m is not above the 30 m stack (skipped), the list ends at "0 0".

@@ -57,6 +57,21 @@ TEST(Dispersion, VirtualDistancesOfEveryClass)
     }
 }
 
+TEST(Dispersion, BeyondTheLastSegment)
+{
+    // 150 km: the last segment of every class, a·150^b.
+    const double sz[] = {18315850.866197, 26669.193489, 5979.906695, 572.370490, 209.758745, 101.584464};
+    for (int k = 1; k <= 6; ++k) EXPECT_NEAR(sigmaZ(150000, k, false), sz[k - 1], 1e-6 * sz[k - 1]) << k;
+}
+
+TEST(Dispersion, VirtualDistanceRejectsASegmentBelowItsLowerBound)
+{
+    // Rural D, σz0 = 0.1 m, X = 0.295 km: ξ0 + X = 0.305 lies in the 0.3 … 1 km segment, whose
+    // inverse ξ = 0.000809 puts ξ + X at 0.2958, below 0.3: rejected; the first segment then
+    // gives ξ = (0.1/34.459)^(1/0.86974) = 0.0012097 km.
+    EXPECT_NEAR(virtualDistanceZ(0.1, 0.295, 4, false), 1.2097296, 1e-6);
+}
+
 TEST(Dispersion, SegmentBoundariesComparedInSinglePrecision)
 {
     // fl(700)·fl(0.001) lies above fl(0.7): 700 m takes the next F segment, 13.953·0.7^0.68465.
@@ -121,6 +136,8 @@ TEST(Dispersion, VerticalTerm)
     EXPECT_NEAR(verticalTerm(1.5, 50, 400, 200, 3), 5.013256, 1e-6);
     // Flagpole 1.5 m, h = 50, σz = 30, z_i = 200: 0.499812.
     EXPECT_NEAR(verticalTerm(1.5, 50, 30, 200, 3), 0.499812, 1e-6);
+    // Flagpole with reflections (h = 50, σz = 150, z_i = 200): 2.045556 after 3 terms.
+    EXPECT_NEAR(verticalTerm(1.5, 50, 150, 200, 3), 2.045556, 1e-6);
     // Flagpole, stable: exp(−(z−h)²/2σz²) + exp(−(z+h)²/2σz²), z = 10, h = 30, σz = 20.
     EXPECT_NEAR(verticalTerm(10, 30, 20, 10000, 5), 0.741866, 1e-6);
     // exp below −50 counts as 0.

@@ -109,6 +109,21 @@ TEST(PlumeRise, MomentumDominatedAndLargeBuoyancy)
     EXPECT_NEAR(f.rise, 176.14903, 1e-4);
 }
 
+TEST(PlumeRise, StableCalmWindLimit)
+{
+    // A very buoyant plume (15 m, 30 m/s, 800 K into 293 K: F_b = 10487.23) in class F at
+    // 1 m/s: 2.6·(F_b/(u·s))^0.333333 = 539.87 exceeds the calm-wind rise
+    // 4·F_b^0.25·s^−0.375 = 508.70, which is taken.
+    ScreeningCase big = exampleStack();
+    big.diameter = 15;
+    big.exitVelocity = 30;
+    big.gasTemp = 800;
+    big.ambientTemp = 293;
+    const Stack s = sourceStack(big);
+    EXPECT_NEAR(s.buoyancyFlux, 10487.228456, 1e-5);
+    EXPECT_NEAR(finalRise(s, 1, 6, stabilityParameter(6, 293)).rise, 508.701360, 1e-5);
+}
+
 TEST(PlumeRise, GradualRiseAndStackTip)
 {
     const Stack s = sourceStack(exampleStack());
