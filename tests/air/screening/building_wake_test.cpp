@@ -49,6 +49,8 @@ TEST(BuildingWake, Regimes)
     EXPECT_EQ(wakeRegime(makeBuilding(25, 15, 20), s, u, 1, {}, f).wake, Wake::SchulmanScire);
     // h_b = 26, W_p = L_b = 8: 30 ≤ 26 + 4 → SS candidate, but h_w = 45.4 > 26 + 16: no wake.
     EXPECT_EQ(wakeRegime(makeBuilding(26, 4.8, 6.4), s, u, 1, {}, f).wake, Wake::None);
+    // Exactly h_b + 0.5·L_b (20 + 10): still Schulman–Scire (h_w = 45.4 ≤ 20 + 40).
+    EXPECT_EQ(wakeRegime(makeBuilding(20, 12, 16), s, u, 1, {}, f).wake, Wake::SchulmanScire);
     // h_b = 20, L_b = 20: a 35 m stack lies in (30, 50] → HS candidate; h_w = 50.4 > 50: none;
     // class D at u_s = 12.3 m/s: h_w = 35 + 1.35 ≤ 50 → HS.
     const Stack s35 = exampleStack(35);
@@ -72,8 +74,9 @@ TEST(BuildingWake, NearWakeSigmas)
     EXPECT_NEAR(wakeSigmaZ(b, Wake::HuberSnyder, 60, 200, 1, false), 38.35, 1e-9);
     // Beyond 2·L_b above the roof no decay term remains: the curve's own σz.
     EXPECT_NEAR(wakeSigmaZ(b, Wake::SchulmanScire, 151, 200, 1, false), sigmaZ(200, 1, false), 1e-12);
-    // h_w above 1.2·h_b: the plain σy curve.
+    // h_w above 1.2·h_b: the plain σy curve; at 1.2·h_b still enhanced.
     EXPECT_EQ(wakeSigmaY(b, 61, 200, 1, false), sigmaY(200, 1, false));
+    EXPECT_NEAR(wakeSigmaY(b, 60, 200, 1, false), 52.847475, 1e-5);
     // Tall building: 0.35·L_b + 0.067·(x − 3·L_b) = 8.75 + 0.067·125 = 17.125 (class F curve is lower).
     EXPECT_NEAR(wakeSigmaY(makeBuilding(40, 15, 20), 45, 200, 6, false), 17.125, 1e-9);
 }

@@ -50,6 +50,9 @@ TEST(DeckReader, TitleIsCutAt79BytesWithoutSplittingACharacter)
     EXPECT_EQ(screeningTitle(latin + "环境"), latin + " ");
     EXPECT_EQ(screeningTitle(std::string(76, 'x') + "环境"), std::string(76, 'x') + "环");
     EXPECT_EQ(screeningTitle(std::string(100, 'y')), std::string(79, 'y'));
+    // A four-byte character (U+1F600) cut after three of its bytes.
+    EXPECT_EQ(screeningTitle(std::string(76, 'x') + "\xF0\x9F\x98\x80"), std::string(76, 'x') + "   ");
+    EXPECT_EQ(screeningTitle(std::string(75, 'x') + "\xF0\x9F\x98\x80"), std::string(75, 'x') + "\xF0\x9F\x98\x80");
 }
 
 TEST(DeckReader, RuralOrUrbanAnswers)

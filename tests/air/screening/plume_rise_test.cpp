@@ -109,6 +109,29 @@ TEST(PlumeRise, MomentumDominatedAndLargeBuoyancy)
     EXPECT_NEAR(f.rise, 176.14903, 1e-4);
 }
 
+TEST(PlumeRise, CrossoverBetweenBuoyancyAndMomentum)
+{
+    // ΔT = 30 K below the crossover 0.0297·323.15·(12/0.25)^0.333333 = 34.88 K: momentum rise
+    // 3·0.5·12/1.0799372 = 16.667636.
+    ScreeningCase warm = exampleStack();
+    warm.gasTemp = 323.15;
+    EXPECT_NEAR(finalRise(sourceStack(warm), 1.0799372, 1, {}).rise, 16.667636, 1e-6);
+    // F_b = 109.83 ≥ 55 with ΔT = 7 K below 0.00575·300·(900/8)^0.333333 = 8.327 K:
+    // momentum 3·8·30/5 = 144.
+    ScreeningCase wide = exampleStack();
+    wide.diameter = 8;
+    wide.exitVelocity = 30;
+    wide.gasTemp = 300;
+    wide.ambientTemp = 293;
+    EXPECT_NEAR(sourceStack(wide).buoyancyFlux, 109.828992, 1e-6);
+    EXPECT_NEAR(finalRise(sourceStack(wide), 5, 4, {}).rise, 144, 1e-9);
+    // Stable: ΔT = 2 K below 0.019582·12·293.15·√s = 2.357 K: 1.5·(F_m/(u·√s))^0.333333 with
+    // F_m = 8.939014: 7.839746 (below 3·d·v/u).
+    ScreeningCase mild = exampleStack();
+    mild.gasTemp = 295.15;
+    EXPECT_NEAR(finalRise(sourceStack(mild), 1.8298551, 6, stabilityParameter(6, 293.15)).rise, 7.839746, 1e-6);
+}
+
 TEST(PlumeRise, StableCalmWindLimit)
 {
     // A very buoyant plume (15 m, 30 m/s, 800 K into 293 K: F_b = 10487.23) in class F at
