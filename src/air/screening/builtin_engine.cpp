@@ -9,17 +9,28 @@
 namespace qelvo::air {
 namespace {
 
+bool finite(std::initializer_list<double> values)
+{
+    for (double v : values)
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+
 // A safety net: double precision holds every value single-precision inputs can lead to, but a
 // report must never show inf or nan, so a run that produced one gives no numbers.
 bool finiteResult(const ScreeningResult& r)
 {
-    double sum = 0;
     for (const auto* sections : {&r.automated, &r.discrete})
         for (const auto& s : *sections)
-            for (const auto& row : s.rows) sum += row.concentration + row.sigmaY + row.sigmaZ + row.plumeHeight;
-    for (const auto& v : r.valley) sum += v.max24h;
-    for (const auto& s : r.summary) sum += s.concentration + s.distance;
-    return std::isfinite(sum);
+            for (const auto& row : s.rows)
+                if (!finite({row.concentration, row.u10, row.ustk, row.mixingHeight, row.plumeHeight, row.sigmaY,
+                             row.sigmaZ}))
+                    return false;
+    for (const auto& v : r.valley)
+        if (!finite({v.max24h, v.valley24h, v.valleyPlumeHeight, v.simple24h, v.simplePlumeHeight})) return false;
+    for (const auto& s : r.summary)
+        if (!finite({s.concentration, s.distance})) return false;
+    return true;
 }
 
 }  // namespace

@@ -48,11 +48,19 @@ struct Candidate {
 }  // namespace
 
 MeteorologyLoop::MeteorologyLoop(const ScreeningCase& c)
-    : classes_(examinedClasses(c)), case_(c), skipping_(c.kind == SourceKind::Area || c.kind == SourceKind::Volume),
+    : classes_(examinedClasses(c)), skipping_(c.kind == SourceKind::Area || c.kind == SourceKind::Volume),
       pointType_(c.pointType())
 {
     if (c.kind == SourceKind::Area) area_.emplace(c);
     else plume_.emplace(c);
+    // Area and volume sources examine one wind speed in every mode: 1 m/s or the given one.
+    oneWind_ = c.met == MetMode::ClassAndWind || skipping_;
+    wind_ = c.met == MetMode::ClassAndWind ? c.windSpeed : 1.0;
+}
+
+std::span<const double> MeteorologyLoop::winds(int k) const
+{
+    return oneWind_ ? std::span<const double>(&wind_, 1) : windSpeeds(k);
 }
 
 ScreeningRow MeteorologyLoop::at(double x, double terrain, bool mayskip)
@@ -64,24 +72,8 @@ ScreeningRow MeteorologyLoop::at(double x, double terrain, bool mayskip)
     for (int i = 0; i < classes_.count; ++i) {
         const int k = classes_.classes[i];
         if (skip && k < previousClass_) continue;
-        if (area_) {
-            // Area and volume sources examine one wind speed: 1 m/s, or the given one.
-            const ScreeningRow row = area_->at(x, k, case_.met == MetMode::ClassAndWind ? case_.windSpeed : 1.0);
-            if (row.concentration > best.concentration) best = row;
-            continue;
-        }
-        if (case_.kind == SourceKind::Volume) {
-            const ScreeningRow row = plume_->at(x, terrain, k, case_.met == MetMode::ClassAndWind ? case_.windSpeed : 1.0);
-            if (row.concentration > best.concentration) best = row;
-            continue;
-        }
-        if (case_.met == MetMode::ClassAndWind) {
-            const ScreeningRow row = plume_->at(x, terrain, k, case_.windSpeed);
-            if (row.concentration > best.concentration) best = row;
-            continue;
-        }
-        for (double u10 : windSpeeds(k)) {
-            const ScreeningRow row = plume_->at(x, terrain, k, u10);
+        for (double u10 : winds(k)) {
+            const ScreeningRow row = area_ ? area_->at(x, k, u10) : plume_->at(x, terrain, k, u10);
             if (row.concentration > best.concentration) best = row;
         }
     }
@@ -138,7 +130,8 @@ std::optional<RangeOutcome> automatedRange(MeteorologyLoop& loop, const Automate
 
     // Refinement: steps of a tenth of the last, reversing whenever the value falls.
     double step = firstStep(best.distance);
-    if ((point && best.distance == xMin) || !point) step = -step;
+    // The first step goes outward: always for area sources, from x_min for the others.
+    if (!point || best.distance == xMin) step = -step;
     double x = best.distance;
     Candidate previous = best;
     std::optional<Candidate> result;

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 
 #include "air/screening/area_source.h"
 #include "air/screening/meteorology.h"
@@ -33,11 +34,13 @@ public:
     bool areaSource() const { return area_.has_value(); }
 
 private:
+    std::span<const double> winds(int k) const;  // the 10 m winds examined for class k
     std::optional<PlumeModel> plume_;
     std::optional<AreaModel> area_;
     ClassList classes_;
-    const ScreeningCase& case_;
     bool skipping_;
+    bool oneWind_ = false;
+    double wind_ = 1;
     bool pointType_;
     int previousClass_ = 0;
     double direction_ = 0;

@@ -107,5 +107,32 @@ TEST(BuildingWake, SchulmanScireRise)
     EXPECT_LT(rise.at(30), rise.at(200));  // still rising before x_f
 }
 
+TEST(BuildingWake, SchulmanScireMomentumRiseInStableAir)
+{
+    // A cold plume (F_b = 0, F_m = 9) by the 50 × 100 × 100 m building, class F at
+    // u_s = 1.8298551: h_w = 39.83684; L_y = √(2π)·(49.4975 − 35), R0 = √2·35. The momentum
+    // constant is the smaller of the sine form and the neutral form (x_fm = 27.87 m): at 10 and
+    // 20 m the sine form (339.66, 667.48), from 27.87 m on the neutral one (951.85). Roots of
+    // the cubic, recomputed independently: 0.0113361, 0.0222745, 0.0317612.
+    ScreeningCase cold;
+    cold.height = 30;
+    cold.diameter = 0.5;
+    cold.exitVelocity = 12;
+    cold.gasTemp = 280;
+    cold.ambientTemp = 293.15;
+    const Stack s = sourceStack(cold);
+    const double u = 1.8298551;
+    const StabilityParameter st = stabilityParameter(6, 293.15);
+    const FinalRise f = finalRise(s, u, 6, st);
+    const Building b = makeBuilding(50, 100, 100);
+    const WakeRegime w = wakeRegime(b, s, u, 6, st, f);
+    EXPECT_EQ(w.wake, Wake::SchulmanScire);
+    EXPECT_NEAR(w.wakeHeight, 39.836844, 1e-5);
+    const SchulmanScireRise rise(b, s, w.wakeHeight, u, 6, st, f, false);
+    EXPECT_NEAR(rise.at(10), 0.0113361, 1e-6);
+    EXPECT_NEAR(rise.at(20), 0.0222745, 1e-6);
+    EXPECT_NEAR(rise.at(200), 0.0317612, 1e-6);
+}
+
 }  // namespace
 }  // namespace qelvo::air::screening

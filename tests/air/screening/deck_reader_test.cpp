@@ -97,9 +97,9 @@ TEST(DeckReader, ListDirectedPairsAndReasks)
 TEST(DeckReader, DiscreteDistancesEndAtTheirStopValue)
 {
     // Point-type: below 1 m ends, beyond 100 km is asked again. Area: 0 ends, 0.5 m counts.
-    const ScreeningCase v = read("t\nV\n 1\n 5\n 2\n 1\n 0\nR\nN\n 1\nN\nY\n 50\n 200000\n 70\n 0.5\n N\nN\n");
+    const ScreeningCase v = read("t\nV\n 1\n 5\n 2\n 1\n 0\nR\nN\n 1\nN\nY\n 50\n 200000\n 70\n 1\n 0.5\n N\nN\n");
     ASSERT_EQ(v.discrete.size(), 1u);
-    EXPECT_EQ(v.discrete[0].distances, (std::vector<double>{50, 70}));
+    EXPECT_EQ(v.discrete[0].distances, (std::vector<double>{50, 70, 1}));
     const ScreeningCase a = read("t\nA\n 0.001\n 2\n 10\n 20\n 0\nR\nY\n 1\nN\nY\n 0.5\n 10\n 0\nN\n");
     ASSERT_EQ(a.discrete.size(), 1u);
     EXPECT_EQ(a.discrete[0].distances, (std::vector<double>{0.5, 10}));
@@ -133,6 +133,14 @@ TEST(DeckReader, ZeroHeightsAndSignedIntegers)
     EXPECT_EQ(c.height, 0);
     EXPECT_EQ(c.met, MetMode::Class);
     EXPECT_EQ(c.stabilityClass, 3);
+    // Zero exit velocity and gas temperature, zero initial dimensions: accepted as given.
+    const ScreeningCase z = read("t\nP\n 1\n 30\n 0\n 0\n 0\n 293\n 0\nR\nN\nN\nN\n 1\nN\nN\nN\nN\n");
+    EXPECT_EQ(z.emission, 1);
+    EXPECT_EQ(z.exitVelocity, 0);
+    EXPECT_EQ(z.gasTemp, 0);
+    const ScreeningCase v = read("t\nV\n 1\n 5\n 0\n 0\n 0\nR\nN\n 1\nN\nN\nN\n");
+    EXPECT_EQ(v.emission, 1);
+    EXPECT_EQ(v.sigmaY0, 0);
     // An integer too large for 32 bits is asked again.
     EXPECT_EQ(read("t\nP\n 1\n 0\n 1\n 1\n 300\n 293\n 0\nR\nN\nN\nN\n 99999999999\n 1\nN\nN\nN\n").met,
               MetMode::Full);
@@ -140,16 +148,18 @@ TEST(DeckReader, ZeroHeightsAndSignedIntegers)
 
 TEST(DeckReader, BuildingComplexTerrainAndFumigation)
 {
-    // Complex pairs: 20 m is not above the 30 m stack (skipped), the list ends at "0 0".
+    // Complex pairs: 20 m is not above the 30 m stack (skipped), 1 m away still counts, the
+    // list ends at "0 0".
     const ScreeningCase c = read(
-        "t\nP\n 1\n 30\n 1\n 10\n 400\n 293\n 0\nR\nY\n 25\n 40\n 15\nY\n 50 2000\n 20 1000\n 60 3000\n 0 0\nY\nN\n 1\n"
+        "t\nP\n 1\n 30\n 1\n 10\n 400\n 293\n 0\nR\nY\n 25\n 40\n 15\nY\n 50 2000\n 20 1000\n 60 3000\n 40 1\n 0 0\nY\nN\n 1\n"
         "N\nN\nY\nY\n 300\nN\n");
     EXPECT_TRUE(c.building);
     EXPECT_EQ(c.buildingHeight, 25);
     EXPECT_EQ(c.buildingMin, 15);
     EXPECT_EQ(c.buildingMax, 40);
-    ASSERT_EQ(c.complexEntries.size(), 2u);
+    ASSERT_EQ(c.complexEntries.size(), 3u);
     EXPECT_EQ(c.complexEntries[1].terrain, 60);
+    EXPECT_EQ(c.complexEntries[2].distance, 1);
     EXPECT_TRUE(c.simpleTerrain);
     EXPECT_FALSE(c.elevated);
     EXPECT_TRUE(c.fumigation);

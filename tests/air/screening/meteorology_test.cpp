@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace qelvo::air::screening {
 namespace {
 
@@ -14,7 +16,8 @@ TEST(Meteorology, WindListsByClass)
         EXPECT_EQ(windSpeeds(k).back(), last[k - 1]) << k;
         EXPECT_EQ(maxWindSpeed(k), last[k - 1]) << k;
     }
-    EXPECT_EQ(windSpeeds(4)[9], 8);
+    const std::vector<double> d(windSpeeds(4).begin(), windSpeeds(4).end());
+    EXPECT_EQ(d, (std::vector<double>{1, 1.5, 2, 2.5, 3, 3.5, 4, 4.5, 5, 8, 10, 15, 20}));
 }
 
 TEST(Meteorology, StackWindProfile)

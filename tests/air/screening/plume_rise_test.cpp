@@ -125,6 +125,16 @@ TEST(PlumeRise, CrossoverBetweenBuoyancyAndMomentum)
     wide.ambientTemp = 293;
     EXPECT_NEAR(sourceStack(wide).buoyancyFlux, 109.828992, 1e-6);
     EXPECT_NEAR(finalRise(sourceStack(wide), 5, 4, {}).rise, 144, 1e-9);
+    // 10 K above the crossover 8.4106 K (F_b = 155.3451): buoyant, 38.71·F_b^0.6/5 = 159.820217.
+    wide.gasTemp = 303;
+    EXPECT_NEAR(finalRise(sourceStack(wide), 5, 4, {}).rise, 159.820217, 1e-6);
+    // ΔT = 40 K above 0.0297·333.15·48^0.333333 = 35.96 K: buoyant, 21.425·0.883040^0.75/u = 18.072059.
+    warm.gasTemp = 333.15;
+    EXPECT_NEAR(finalRise(sourceStack(warm), 1.0799372, 1, {}).rise, 18.072059, 1e-6);
+    // Stable, ΔT = 2.5 K above 2.357 K: buoyant, 2.6·(0.0621903/(u·s))^0.333333 = 7.990655.
+    ScreeningCase justAbove = exampleStack();
+    justAbove.gasTemp = 295.65;
+    EXPECT_NEAR(finalRise(sourceStack(justAbove), 1.8298551, 6, stabilityParameter(6, 293.15)).rise, 7.990655, 1e-6);
     // Stable: ΔT = 2 K below 0.019582·12·293.15·√s = 2.357 K: 1.5·(F_m/(u·√s))^0.333333 with
     // F_m = 8.939014: 7.839746 (below 3·d·v/u).
     ScreeningCase mild = exampleStack();
