@@ -108,11 +108,31 @@ TEST(AreaSource, TableRowsAndColumnsInSinglePrecision)
     EXPECT_EQ(searchedAngles(100, 10, 700, 6, false).last, 0);
 }
 
+TEST(AreaSource, EveryTableByClass)
+{
+    // Aspect 13/10 = 1.3, x = 0: rows 0 and 0.01 of columns 1.3 and 1.4 in each class's table.
+    struct Case {
+        int k;
+        bool urban;
+        int first, last;
+    } const cases[] = {
+        {1, false, 24, 28}, {2, false, 29, 33}, {3, false, 32, 35}, {4, false, 33, 36}, {5, false, 34, 36},
+        {6, false, 35, 37}, {1, true, 6, 32},   {2, true, 6, 32},   {3, true, 28, 32},  {4, true, 31, 34},
+        {5, true, 33, 35},  {6, true, 33, 35},
+    };
+    for (const auto& c : cases) {
+        const AngleRange r = searchedAngles(13, 10, 0, c.k, c.urban);
+        EXPECT_EQ(r.first, c.first) << c.k << c.urban;
+        EXPECT_EQ(r.last, c.last) << c.k << c.urban;
+    }
+}
+
 TEST(AreaSource, FixedAngleBeyondFiftyKilometresComputesNothing)
 {
     ScreeningCase c = area(20, 10, 10, 0.005, false);
     c.directionSearch = false;
     c.angle = 15;
+    EXPECT_GT(AreaModel(c).at(50000, 6, 1).concentration, 0);  // 50 km itself is computed
     const ScreeningRow r = AreaModel(c).at(60000, 6, 1);
     EXPECT_EQ(r.concentration, -999);
     EXPECT_EQ(r.stability, 0);

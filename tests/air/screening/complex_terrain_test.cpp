@@ -67,6 +67,16 @@ TEST(ComplexTerrain, UrbanUsesClassE)
     EXPECT_NEAR(near.valley24h, 228.520181, 1e-4);
 }
 
+TEST(ComplexTerrain, AllZeroSimpleTerrainShowsTheFirstCombination)
+{
+    // 1 m from the stack, terrain 25.5 m below the 27.3 m plume: the simple-terrain comparison
+    // is made, every combination gives 0, and the first (class A, 1 m/s) is shown.
+    const ValleyRow r = valleyRow(valleyStack(false), {25.5, 1});
+    EXPECT_EQ(r.simple24h, 0);
+    EXPECT_EQ(r.stability, 1);
+    EXPECT_EQ(r.u10, 1);
+}
+
 TEST(ComplexTerrain, PlumeBelowTheHillKeepsTenMetres)
 {
     // Terrain above the plume: h_v = 10 m whatever the gap.

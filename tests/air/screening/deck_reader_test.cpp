@@ -75,9 +75,12 @@ TEST(DeckReader, MeteorologyChoicesAndTheirChecks)
     EXPECT_EQ(c.met, MetMode::ClassAndWind);
     EXPECT_EQ(c.stabilityClass, 6);
     EXPECT_EQ(c.windSpeed, 3.5);
-    const ScreeningCase d = read("t\nV\n 1\n 5\n 2\n 1\n 0\nR\nN\n 2\n 0\n 2\nN\nN\nN\n");
+    const ScreeningCase d = read("t\nV\n 1\n 5\n 2\n 1\n 0\nR\nN\n 2\n 0\n 1\nN\nN\nN\n");
     EXPECT_EQ(d.met, MetMode::Class);
-    EXPECT_EQ(d.stabilityClass, 2);
+    EXPECT_EQ(d.stabilityClass, 1);
+    // Class A's wind limit is 3 m/s: 3 is accepted, 0.5 (below 1 m/s) is asked again.
+    const ScreeningCase e = read("t\nV\n 1\n 5\n 2\n 1\n 0\nR\nN\n 3\n 1\n 0.5\n 3\nN\nN\nN\n");
+    EXPECT_EQ(e.windSpeed, 3);
 }
 
 TEST(DeckReader, ListDirectedPairsAndReasks)

@@ -112,6 +112,13 @@ TEST(ScreeningRun, SummaryRowsForCavityAndFumigation)
     EXPECT_EQ(c1->distance, (*cavity->cavity)[0].length);
     EXPECT_TRUE(cavity->result.summaryRow(kCavity2Label));
 
+    // A tiny emission still gives cavity rows: 1e−4 g/s → 1e2/(1.5·100·50·1) = 0.01333 µg/m³.
+    ScreeningCase tiny = caseOf("03_point_downwash");
+    tiny.emission = 1e-4;
+    const auto small = runScreening(tiny);
+    ASSERT_TRUE(small->result.summaryRow(kCavity1Label));
+    EXPECT_NEAR(small->result.summaryRow(kCavity1Label)->concentration, 0.013333, 1e-6);
+
     const auto fumigation = runScreening(caseOf("18_point_inversion_fumigation"));
     const SummaryRow* f = fumigation->result.summaryRow(kInversionFumigationLabel);
     ASSERT_TRUE(f);
