@@ -122,7 +122,7 @@ public:
 
     std::string_view next(const char* prompt)
     {
-        if (at_ >= lines_.size()) throw DeckEnded{prompt};
+        if (at_ == lines_.size()) throw DeckEnded{prompt};
         return lines_[at_++];
     }
 

@@ -37,13 +37,12 @@ std::optional<ScreeningRun> runScreening(const ScreeningCase& c, const std::func
 
     // Simple terrain: automated ranges, then discrete distances; terrain above the release
     // height counts as the release height.
-    ScreeningRow simpleMax;
-    double simpleTerrain = 0;
+    struct {
+        ScreeningRow row;
+        double terrain;
+    } simpleMax{};
     auto consider = [&](const ScreeningRow& row, double terrain) {
-        if (row.concentration > simpleMax.concentration) {
-            simpleMax = row;
-            simpleTerrain = terrain;
-        }
+        if (row.concentration > simpleMax.row.concentration) simpleMax = {row, terrain};
     };
     if (c.simpleTerrain) {
         MeteorologyLoop loop(c);
@@ -73,8 +72,8 @@ std::optional<ScreeningRun> runScreening(const ScreeningCase& c, const std::func
         }
     }
 
-    if (simpleMax.concentration > 0)
-        addSummary(r, kSimpleTerrainLabel, simpleMax.concentration, simpleMax.distance, simpleTerrain);
+    if (simpleMax.row.concentration > 0)
+        addSummary(r, kSimpleTerrainLabel, simpleMax.row.concentration, simpleMax.row.distance, simpleMax.terrain);
     if (complexMax.max24h > 0)
         addSummary(r, kComplexTerrainLabel, complexMax.max24h, complexMax.distance, complexMax.terrainHeight);
     if (run.cavity && ((*run.cavity)[0].concentration > 0 || (*run.cavity)[1].concentration > 0)) {

@@ -53,6 +53,11 @@ TEST(AreaSource, FixedAngle)
     EXPECT_NEAR(AreaModel(c).concentration(97, 3, 1, 15), 1343.22, 0.01);
     // The whole area lies beyond the receptor: nothing upwind.
     EXPECT_EQ(AreaModel(c).concentration(-20, 3, 1, 0), 0);
+    // Every searched angle gives 0: the first (rural F, aspect 2, first rows: 19 … 25) is shown.
+    ScreeningCase search = c;
+    const ScreeningRow none = AreaModel(search).at(-100, 6, 1);
+    EXPECT_EQ(none.concentration, 0);
+    EXPECT_EQ(none.maxDirection, 19);
 }
 
 TEST(AreaSource, DirectionSearchRangesAndValues)

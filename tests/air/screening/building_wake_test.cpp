@@ -107,6 +107,28 @@ TEST(BuildingWake, SchulmanScireRise)
     EXPECT_LT(rise.at(30), rise.at(200));  // still rising before x_f
 }
 
+TEST(BuildingWake, SchulmanScireMomentumRiseInNeutralAir)
+{
+    // The cold plume in class D at u_s = 3^0.15: h_w = 45.26523, C_m = 3·F_m·min(x, x_fm)/(β_j²u²)
+    // with x_fm = 34.1224: 1042.49 at 10 m, 3557.24 from x_fm on; roots 0.0347848, 0.1185928.
+    ScreeningCase cold;
+    cold.height = 30;
+    cold.diameter = 0.5;
+    cold.exitVelocity = 12;
+    cold.gasTemp = 280;
+    cold.ambientTemp = 293.15;
+    const Stack s = sourceStack(cold);
+    const double u = 1.1791476;
+    const FinalRise f = finalRise(s, u, 4, {});
+    const Building b = makeBuilding(50, 100, 100);
+    const WakeRegime w = wakeRegime(b, s, u, 4, {}, f);
+    EXPECT_EQ(w.wake, Wake::SchulmanScire);
+    EXPECT_NEAR(w.wakeHeight, 45.265230, 1e-5);
+    const SchulmanScireRise rise(b, s, w.wakeHeight, u, 4, {}, f, false);
+    EXPECT_NEAR(rise.at(10), 0.0347848, 1e-6);
+    EXPECT_NEAR(rise.at(200), 0.1185928, 1e-6);
+}
+
 TEST(BuildingWake, SchulmanScireMomentumRiseInStableAir)
 {
     // A cold plume (F_b = 0, F_m = 9) by the 50 × 100 × 100 m building, class F at

@@ -53,6 +53,8 @@ TEST(DeckReader, TitleIsCutAt79BytesWithoutSplittingACharacter)
     // A four-byte character (U+1F600) cut after three of its bytes.
     EXPECT_EQ(screeningTitle(std::string(76, 'x') + "\xF0\x9F\x98\x80"), std::string(76, 'x') + "   ");
     EXPECT_EQ(screeningTitle(std::string(75, 'x') + "\xF0\x9F\x98\x80"), std::string(75, 'x') + "\xF0\x9F\x98\x80");
+    // A three-byte character led by E0 (U+0905) cut after two bytes.
+    EXPECT_EQ(screeningTitle(std::string(77, 'x') + "\xE0\xA4\x85"), std::string(77, 'x') + "  ");
 }
 
 TEST(DeckReader, RuralOrUrbanAnswers)
@@ -113,6 +115,8 @@ TEST(DeckReader, DiscreteDistancesEndAtTheirStopValue)
 
 TEST(DeckReader, AreaAspectAboveTenAsksForTheSidesAgain)
 {
+    // 10 m × 1 m (aspect 10) is accepted.
+    EXPECT_EQ(read("t\nA\n 0.001\n 2\n 10\n 1\n 0\nU\nY\n 1\nN\nN\nN\n").sideShort, 1);
     const ScreeningCase a = read("t\nA\n 0.001\n 2\n 2\n 30\n 20\n 2\n 0\nU\nN\n 30\n 1\nN\nN\nN\n");
     EXPECT_EQ(a.sideLong, 20);
     EXPECT_EQ(a.sideShort, 2);
@@ -151,10 +155,10 @@ TEST(DeckReader, ZeroHeightsAndSignedIntegers)
 
 TEST(DeckReader, BuildingComplexTerrainAndFumigation)
 {
-    // Complex pairs: 20 m is not above the 30 m stack (skipped), 1 m away still counts, the
-    // list ends at "0 0".
+    // Complex pairs: 20 m and 30 m are not above the 30 m stack (skipped), 1 m away still
+    // counts, the list ends at "0 0".
     const ScreeningCase c = read(
-        "t\nP\n 1\n 30\n 1\n 10\n 400\n 293\n 0\nR\nY\n 25\n 40\n 15\nY\n 50 2000\n 20 1000\n 60 3000\n 40 1\n 0 0\nY\nN\n 1\n"
+        "t\nP\n 1\n 30\n 1\n 10\n 400\n 293\n 0\nR\nY\n 25\n 40\n 15\nY\n 50 2000\n 20 1000\n 60 3000\n 30 500\n 40 1\n 0 0\nY\nN\n 1\n"
         "N\nN\nY\nY\n 300\nN\n");
     EXPECT_TRUE(c.building);
     EXPECT_EQ(c.buildingHeight, 25);
@@ -168,6 +172,14 @@ TEST(DeckReader, BuildingComplexTerrainAndFumigation)
     EXPECT_TRUE(c.fumigation);
     EXPECT_TRUE(c.shoreline);
     EXPECT_EQ(c.shoreDistance, 300);
+}
+
+TEST(DeckReader, BuildingOfZeroHeight)
+{
+    const ScreeningCase c = read("t\nP\n 1\n 30\n 1\n 10\n 400\n 293\n 0\nR\nY\n 0\n 10\n 10\nN\nN\n 1\nN\nN\nN\nN\n");
+    EXPECT_TRUE(c.building);
+    EXPECT_EQ(c.buildingHeight, 0);
+    EXPECT_EQ(c.buildingMin, 10);
 }
 
 TEST(DeckReader, FlareUsesItsEffectiveHeightForTheFumigationQuestion)

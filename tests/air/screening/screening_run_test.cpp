@@ -133,6 +133,16 @@ TEST(ScreeningRun, SummaryRowsForCavityAndFumigation)
     EXPECT_EQ(s->result.summaryRow(kShorelineFumigationLabel)->concentration, s->shoreline->concentration);
 }
 
+TEST(ScreeningRun, NoCavityWithoutBuildingHeight)
+{
+    ScreeningCase c = caseOf("03_point_downwash");
+    c.buildingHeight = 0;
+    const auto run = runScreening(c);
+    EXPECT_FALSE(run->cavity);
+    EXPECT_FALSE(run->result.summaryRow(kCavity1Label));
+    EXPECT_EQ(run->result.automated[0].rows[1].dwash, "NO");  // no wake either
+}
+
 TEST(ScreeningRun, ComplexTerrainOnly)
 {
     // "Continue with simple terrain?" N: the VALLEY rows and the summary only.
