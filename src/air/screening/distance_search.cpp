@@ -82,6 +82,8 @@ ScreeningRow MeteorologyLoop::at(double x, double terrain, bool mayskip)
     return best;
 }
 
+std::span<const float> sweepFactors(bool area) { return area ? std::span<const float>(kAreaSweep) : kPointSweep; }
+
 std::vector<double> automatedDistances(double xMin, double xMax)
 {
     static const std::vector<double> list = fixedDistances();
@@ -117,7 +119,7 @@ std::optional<RangeOutcome> automatedRange(MeteorologyLoop& loop, const Automate
     Candidate best{arrayMax.concentration, xc, arrayMax.stability};
     ScreeningRow last;
     bool firstSweep = true;
-    for (float f : point ? std::span<const float>(kPointSweep) : std::span<const float>(kAreaSweep)) {
+    for (float f : sweepFactors(!point)) {
         if (stop()) return std::nullopt;
         loop.setDirection(firstSweep ? -1 : 0);
         firstSweep = false;

@@ -46,6 +46,10 @@ private:
     double direction_ = 0;
 };
 
+// The factors f of the search's sweep around the array maximum x_c (distances x_c·(1 + f)), for
+// point-type or area sources.
+std::span<const float> sweepFactors(bool area);
+
 // The listed distances of an automated range: x_min, then every distance of the fixed list
 // above x_min up to x_max.
 std::vector<double> automatedDistances(double xMin, double xMax);

@@ -30,6 +30,21 @@ TEST(DistanceSearch, AutomatedDistances)
     EXPECT_EQ(automatedDistances(1, 1), (std::vector<double>{1}));
 }
 
+TEST(DistanceSearch, SweepFactors)
+{
+    // Point types: −0.95 … −0.05 by 0.05, then 0.05, 0.1 … 0.5 by 0.1; area sources: −0.75,
+    // −0.5, −0.25, −0.1, 0.1, 0.25, 0.5, 0.75, 1, 2, 5, 10; each the single-precision value.
+    std::vector<float> point;
+    for (int i = 0; i < 19; ++i) point.push_back(static_cast<float>(-0.95 + 0.05 * i));
+    point.push_back(0.05f);
+    for (int i = 1; i <= 5; ++i) point.push_back(static_cast<float>(0.1 * i));
+    const auto p = sweepFactors(false);
+    EXPECT_EQ(std::vector<float>(p.begin(), p.end()), point);
+    const std::vector<float> area{-0.75f, -0.5f, -0.25f, -0.1f, 0.1f, 0.25f, 0.5f, 0.75f, 1, 2, 5, 10};
+    const auto a = sweepFactors(true);
+    EXPECT_EQ(std::vector<float>(a.begin(), a.end()), area);
+}
+
 // 3 g/s, 40 m, 2 m, 15 m/s, 453.15 K into 298.15 K, rural, flat, full meteorology.
 const char* kTallStack = "t\nP\n 3\n 40\n 2\n 15\n 453.15\n 298.15\n 0\nR\nN\nN\nN\n 1\nN\nN\nN\nN\n";
 
