@@ -40,9 +40,9 @@ double firstStep(double x)
 }
 
 struct Candidate {
-    double concentration = 0;
-    double distance = 0;
-    int stability = 0;
+    double concentration;
+    double distance;
+    int stability;
 };
 
 }  // namespace

@@ -174,6 +174,16 @@ TEST(DeckReader, BuildingComplexTerrainAndFumigation)
     EXPECT_EQ(c.shoreDistance, 300);
 }
 
+TEST(DeckReader, TrailingBlanksAfterTheSourceTypeAndLowTerrain)
+{
+    // "P  " is a point source; complex terrain 1.5 m above a 0.5 m stack counts.
+    const ScreeningCase c = read("t\nP  \n 1\n 0.5\n 1\n 10\n 400\n 293\n 0\nR\nN\nY\n 1.5 100\n 0 0\nN\n");
+    EXPECT_EQ(c.kind, SourceKind::Point);
+    ASSERT_EQ(c.complexEntries.size(), 1u);
+    EXPECT_EQ(c.complexEntries[0].terrain, 1.5);
+    EXPECT_FALSE(c.simpleTerrain);
+}
+
 TEST(DeckReader, BuildingOfZeroHeight)
 {
     const ScreeningCase c = read("t\nP\n 1\n 30\n 1\n 10\n 400\n 293\n 0\nR\nY\n 0\n 10\n 10\nN\nN\n 1\nN\nN\nN\nN\n");
@@ -215,6 +225,7 @@ TEST(DeckReader, DecksSCREEN3CannotFinishGiveAFailureText)
         // Every answer at the meteorology prompt is rejected until the deck runs out.
         {"t\nV\n 1\n 5\n 2\n 1\n 0\nR\nN\nY\n4\nx\n", "估算输入不完整：缺少“气象条件选择”的应答，请检查输入！"},
         {"t\nPSS\n", "内置估算模型不支持污染源类型行的选项“PSS”，请改用外部SCREEN3！"},
+        {"t\nPN\n", "内置估算模型不支持污染源类型行的选项“PN”，请改用外部SCREEN3！"},
     };
     for (const auto& c : cases) {
         const DeckReading r = readScreeningDeck(c.deck);

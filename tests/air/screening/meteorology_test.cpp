@@ -36,6 +36,8 @@ TEST(Meteorology, MixingHeight)
 {
     EXPECT_EQ(mixingHeight(1, 57.9, 1), 320);
     EXPECT_EQ(mixingHeight(1, 402.31, 1), 403.31);  // at least h_e + 1
+    EXPECT_EQ(mixingHeight(1, 319.5, 1), 320.5);
+    EXPECT_EQ(mixingHeight(1, 318.5, 1), 320);
     EXPECT_EQ(mixingHeight(20, 50, 4), 6400);
     EXPECT_EQ(mixingHeight(40, 50, 4), 10000);       // at most 10 km
     EXPECT_EQ(mixingHeight(1, 50, 5), 10000);        // stable: unlimited

@@ -131,6 +131,11 @@ TEST(ScreeningRun, SummaryRowsForCavityAndFumigation)
     const auto s = runScreening(shore);
     ASSERT_TRUE(s->result.summaryRow(kShorelineFumigationLabel));
     EXPECT_EQ(s->result.summaryRow(kShorelineFumigationLabel)->concentration, s->shoreline->concentration);
+    // Small values keep their rows: 20·1e−4 g/s → 302.4653·1e−4 µg/m³.
+    shore.emission *= 1e-4;
+    const auto weak = runScreening(shore);
+    ASSERT_TRUE(weak->result.summaryRow(kShorelineFumigationLabel));
+    EXPECT_NEAR(weak->result.summaryRow(kShorelineFumigationLabel)->concentration, 0.03024653, 1e-7);
 }
 
 TEST(ScreeningRun, NoCavityWithoutBuildingHeight)
