@@ -1,12 +1,14 @@
 #include "cli/cli.h"
 
 #include <cmath>
+#include <iostream>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
 #include "cli/contour_command.h"
-#include "common/number_format.h"
 #include "cli/calculators.h"
+#include "cli/screen_command.h"
+#include "common/number_format.h"
 
 namespace qelvo::cli {
 namespace {
@@ -19,7 +21,8 @@ const char* kUsage =
     "  qelvo-calc inputs ID                       列出输入项：键、名称、类型、默认值\n"
     "  qelvo-calc run ID [键=值 ...] [--json]      计算并输出结果\n"
     "  qelvo-calc contour FILE.grd [--levels a,b,c] --out 图.png|图.svg\n"
-    "                                             绘制网格文件的等值线图\n";
+    "                                             绘制网格文件的等值线图\n"
+    "  qelvo-calc screen < screen3.inp            用内置估算模型计算SCREEN3输入文件，输出报告\n";
 
 int usage(std::ostream& err, const std::string& problem)
 {
@@ -174,6 +177,7 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     if (command == "list" && args.size() == 1) return listCalculators(out);
     if (command == "contour") return runContour({args.begin() + 1, args.end()}, out, err);
+    if (command == "screen") return runScreen({args.begin() + 1, args.end()}, std::cin, out, err);
     if ((command == "inputs" && args.size() == 2) || (command == "run" && args.size() >= 2)) {
         const Calculator* calc = lookUp(args[1], err);
         if (!calc) return kExitUsage;
