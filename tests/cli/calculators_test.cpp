@@ -264,6 +264,13 @@ TEST(Calculators, DefaultsReadBackUnchanged)
         for (const auto& input : calc.inputs) defaults.emplace_back(input.desc.key, input.defaultText);
         const RunOutcome plain = calc.run({});
         const RunOutcome typed = calc.run(defaults);
+        if (plain.status == RunOutcome::Status::Refused) {
+            // A second action whose page default is no answer (air.open_storage_pv before a
+            // substance is chosen): the typed defaults are refused the same way.
+            EXPECT_EQ(typed.status, RunOutcome::Status::Refused) << calc.id;
+            EXPECT_EQ(typed.refusal.message, plain.refusal.message) << calc.id;
+            continue;
+        }
         ASSERT_EQ(plain.status, RunOutcome::Status::Ok) << calc.id << ": " << plain.refusal.message << plain.problem;
         ASSERT_EQ(typed.status, RunOutcome::Status::Ok) << calc.id << ": " << typed.problem << typed.refusal.message;
         EXPECT_EQ(typed.report.fields, plain.report.fields) << calc.id;
@@ -299,6 +306,12 @@ TEST(Calculators, RunPrintsTheModelsReport)
 {
     for (const auto& calc : calculators()) {
         const RunOutcome outcome = calc.run({});
+        if (outcome.status == RunOutcome::Status::Refused) {
+            std::ostringstream out, err;
+            EXPECT_EQ(runCli({"run", calc.id}, out, err), kExitRefused) << calc.id;
+            EXPECT_EQ(err.str(), outcome.refusal.message + "\n") << calc.id;
+            continue;
+        }
         ASSERT_EQ(outcome.status, RunOutcome::Status::Ok) << calc.id;
         std::ostringstream expected, expectedJson;
         printReport(calc.id, outcome.report, false, expected);
