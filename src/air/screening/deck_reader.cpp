@@ -139,6 +139,16 @@ public:
         }
     }
 
+    // Y or N for a question the deck may leave out at its end: nothing more answers N.
+    bool yesUnlessEnded(const char* prompt)
+    {
+        try {
+            return yes(prompt);
+        } catch (const DeckEnded&) {
+            return false;
+        }
+    }
+
     // `count` reals, list-directed: a line short of values continues on the next; a value that
     // is not a number asks again from the following line.
     std::vector<double> reals(const char* prompt, std::size_t count)
@@ -340,10 +350,12 @@ void readStackOptions(Answers& in, ScreeningCase& c)
     readMeteorology(in, c);
     readAutomated(in, c);
     readDiscrete(in, c);
+    // The deck writer decides on the flare's stack height, this question on its release height:
+    // a flare between the two writes no fumigation answer and its deck may end here.
     if (!c.urban && releaseHeight >= kMinFumigationHeight) {
-        c.fumigation = in.yes("熏烟");
+        c.fumigation = in.yesUnlessEnded("熏烟");
         if (c.fumigation) {
-            c.shoreline = in.yes("岸边熏烟");
+            c.shoreline = in.yesUnlessEnded("岸边熏烟");
             if (c.shoreline) c.shoreDistance = in.real("到岸边距离");
         }
     }
@@ -477,10 +489,7 @@ DeckReading readScreeningDeck(std::string_view deck)
         case SourceKind::Volume: readVolume(in, c); break;
         }
         // The hard-copy question comes after the listing is complete; a deck may end before it.
-        try {
-            in.yes("打印");
-        } catch (const DeckEnded&) {
-        }
+        in.yesUnlessEnded("打印");
         out.screeningCase = std::move(c);
     } catch (const DeckEnded& e) {
         out.failure = cformat("估算输入不完整：缺少“%s”的应答，请检查输入！", e.prompt);

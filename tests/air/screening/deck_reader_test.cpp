@@ -201,6 +201,14 @@ TEST(DeckReader, FlareUsesItsEffectiveHeightForTheFumigationQuestion)
     // Urban: never asked, so the "Y" left over is the hard-copy answer.
     const ScreeningCase u = read("t\nF\n 1\n 8\n 1000000\n 0\nU\nN\nN\nN\n 1\nN\nN\nY\n");
     EXPECT_FALSE(u.fumigation);
+    // Asked, but the deck (written for the 8 m stack) has ended: no fumigation, no failure.
+    const DeckReading ended = readScreeningDeck("t\nF\n 1\n 8\n 1000000\n 0\nR\nN\nN\nN\n 1\nN\nN\n");
+    ASSERT_TRUE(ended.screeningCase) << ended.failure;
+    EXPECT_FALSE(ended.screeningCase->fumigation);
+    // Fumigation answered Y, the shoreline question left out: inversion break-up only.
+    const ScreeningCase y = read("t\nF\n 1\n 8\n 1000000\n 0\nR\nN\nN\nN\n 1\nN\nN\nY\n");
+    EXPECT_TRUE(y.fumigation);
+    EXPECT_FALSE(y.shoreline);
 }
 
 TEST(DeckReader, ExitVelocityAsVolumeFlow)
