@@ -1,5 +1,6 @@
 #include "air/screening/screening_source.h"
 
+#include <algorithm>
 #include <array>
 
 #include "common/number_format.h"
@@ -49,14 +50,19 @@ std::string_view estimationStandard(std::string_view name)
     return {};
 }
 
+float sigmaY0ForSides(float length, float width)
+{
+    return static_cast<float>(std::max(length, width) / kLateralDivisor);
+}
+
 float sigmaY0AfterLengthChange(float length, float width, float sigmaY0)
 {
-    return length > width ? static_cast<float>(length / kLateralDivisor) : sigmaY0;
+    return length > width ? sigmaY0ForSides(length, width) : sigmaY0;
 }
 
 float sigmaY0AfterWidthChange(float length, float width, float sigmaY0)
 {
-    return width > length ? static_cast<float>(width / kLateralDivisor) : sigmaY0;
+    return width > length ? sigmaY0ForSides(length, width) : sigmaY0;
 }
 
 float sigmaZ0ForSite(int site, float releaseHeight, float buildingHeight)

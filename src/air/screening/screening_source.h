@@ -100,6 +100,8 @@ std::string_view estimationStandard(std::string_view name);
 // Length or width changed: the longer side / 4.3 when the changed side is the longer one,
 // otherwise σy0 stays.
 float sigmaY0AfterLengthChange(float length, float width, float sigmaY0);
+// σy0 of the longer side, where no change history decides (the command line).
+float sigmaY0ForSides(float length, float width);
 float sigmaY0AfterWidthChange(float length, float width, float sigmaY0);
 // Release height, site or building height changed.
 float sigmaZ0ForSite(int site, float releaseHeight, float buildingHeight);
