@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "air/screening/builtin_engine.h"
 #include "air/screening/estimation.h"
 #include "air/screening/listing_reader.h"
 #include "common/number_parse.h"
@@ -453,6 +454,37 @@ TEST(Estimation, RefusedDeckAndCancel)
     e = runEstimation(case13(), {{"SO2", "8", "0.5"}}, GradeCriterion::Hj2008, engine, callbacks);
     EXPECT_TRUE(e.cancelled);
     EXPECT_TRUE(e.table.rows.empty());
+}
+
+TEST(Estimation, BothEnginesGiveTheSamePageResultsForEveryStoredCase)
+{
+    // Each stored deck through the built-in engine and through SCREEN3's own listing, at
+    // standards that put P below, around and far above 10 %: the same grade, D10, maximum
+    // row and table, and Cmax within one unit of SCREEN3's 4th digit.
+    BuiltinScreeningEngine builtin;
+    for (const auto& name : testing::storedCases()) {
+        const std::string deck = storedFile(name, "screen3.inp");
+        ScreeningResult theirs = readListing(storedFile(name, "SCREEN.OUT"));
+        const ScreeningOutcome ours = builtin.run(deck);
+        ASSERT_TRUE(ours.ok()) << name << ": " << ours.failure;
+        for (const char* standard : {"0.5", "0.05", "0.0005"}) {
+            const std::vector<PollutantEntry> rows{{"X", "1", standard}};
+            const Estimation a = estimate(rows, GradeCriterion::Hj2008, "", always(*ours.result));
+            const Estimation b = estimate(rows, GradeCriterion::Hj2008, "", always(theirs));
+            const std::string where = name + " S=" + standard;
+            ASSERT_EQ(a.pollutants.size(), 1u) << where;
+            ASSERT_EQ(b.pollutants.size(), 1u) << where;
+            const auto& pa = a.pollutants[0];
+            const auto& pb = b.pollutants[0];
+            EXPECT_EQ(a.grade, b.grade) << where;
+            EXPECT_EQ(pa.d10Text, pb.d10Text) << where;
+            EXPECT_EQ(pa.dmax, pb.dmax) << where;
+            EXPECT_EQ(pa.hmax, pb.hmax) << where;
+            EXPECT_NEAR(pa.cmax, pb.cmax, pb.cmax * 1e-3) << where;
+            EXPECT_EQ(column(a.table, 1), column(b.table, 1)) << where;  // row kinds, maximum row placed alike
+            EXPECT_EQ(column(a.table, 2), column(b.table, 2)) << where;  // distances
+        }
+    }
 }
 
 }  // namespace
