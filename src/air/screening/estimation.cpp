@@ -262,6 +262,10 @@ Estimation estimate(const std::vector<PollutantEntry>& pollutants, GradeCriterio
 {
     Builder b(pollutants, criterion, engineName);
     auto& e = b.estimation();
+    if (pollutants.empty()) {
+        e.refusal = {"至少需要一个污染物，请重新输入！", "pollutants"};
+        return e;
+    }
     const auto cancelled = [&] { return callbacks.cancelled && callbacks.cancelled(); };
     for (std::size_t i = 0; i < pollutants.size(); ++i) {
         if (!b.admit(pollutants[i])) return e;

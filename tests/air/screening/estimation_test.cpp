@@ -364,6 +364,7 @@ TEST(Estimation, ChecksStopTheComputation)
         {{{"SO2", "1", "inf"}}, "污染物SO2标准值不能为空", 0},
         {{{"SO2", "1", "nan"}}, "污染物SO2标准值不能为空", 0},
         {{{"SO2", "1", "1e999"}}, "污染物SO2标准值必须大于0，请重新输入！", 0},
+        {{}, "至少需要一个污染物，请重新输入！", 0},
     };
     for (const auto& c : cases) {
         int runs = 0;
