@@ -2,9 +2,11 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "presentation/result_table.h"
 
@@ -56,7 +58,11 @@ InputGrid::InputGrid(const QStringList& titles, const std::vector<int>& widths, 
     table_->setEditable(true);
     table_->setRowHeight(kRowHeight);
     table_->setHeaderRowHeight(kRowHeight);
-    for (std::size_t c = 0; c < widths.size(); ++c) table_->setColumnWidth(static_cast<int>(c), widths[c]);
+    // The given widths, or the title's where the program's font needs more.
+    const QFontMetrics metrics(table_->horizontalHeader()->font());
+    for (std::size_t c = 0; c < widths.size() && c < std::size_t(titles.size()); ++c)
+        table_->setColumnWidth(static_cast<int>(c),
+                               std::max(widths[c], metrics.horizontalAdvance(titles[int(c)]) + 12));
     table_->setTable(titles_, {});
     connect(table_->table(), &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& from, const QModelIndex& to) {
         if (rebuilding_) return;

@@ -41,6 +41,8 @@ namespace {
 constexpr int kRowHeight = 25;
 constexpr int kFixedWidths[] = {37, 60, 50, 50};
 constexpr int kReportLines = 9;
+// The edits of the parameter group.
+constexpr int kTypeEditWidth = 92;
 
 const QString kSheetTitle = QStringLiteral("估算模式Screen3计算结果");
 
@@ -50,23 +52,6 @@ void addToGroup(FormPage* form, QWidget* widget)
     auto* grid = static_cast<QGridLayout*>(form->group()->layout());
     widget->setParent(form->group());
     grid->addWidget(widget, grid->rowCount(), 0, 1, -1);
-}
-
-// A value given by a check box stands in the check box's row; its label, emptied, goes along.
-void placeBesideCheck(QCheckBox* box, QWidget* value, QLabel* valueLabel)
-{
-    auto* grid = static_cast<QGridLayout*>(box->parentWidget()->layout());
-    int row = 0, column = 0, rows = 0, columns = 0;
-    grid->getItemPosition(grid->indexOf(box), &row, &column, &rows, &columns);
-    grid->removeWidget(box);
-    grid->removeWidget(value);
-    grid->addWidget(box, row, 0, 1, 2);
-    grid->addWidget(value, row, 2);
-    if (valueLabel) {
-        grid->removeWidget(valueLabel);
-        valueLabel->clear();
-        grid->addWidget(valueLabel, row, 3);
-    }
 }
 
 std::vector<air::TerrainRow> terrainRows(const InputGrid* grid)
@@ -140,11 +125,15 @@ ScreeningPage::ScreeningPage(const PageSlot& slot, QWidget* parent)
                "volumeWidth", "volumeLength", "sigmaZ0Given", "sigmaZ0", "sigmaY0Given", "sigmaY0", "volumeSite",
                "volumeBuildingHeight"});
     typeForm_->label(s, &S::flareHeight)->setText(QStringLiteral("烟囱几何高度 [m] "));
+    // The group stands beside two others: narrower edits (wide enough for "%g" values) and the
+    // three sites one under the other keep it within the page.
+    for (auto* e : typeForm_->group()->findChildren<QLineEdit*>()) e->setFixedWidth(kTypeEditWidth);
+    if (auto* sites = qobject_cast<QBoxLayout*>(typeForm_->fieldWidget(s, &S::volumeSite)->layout()))
+        sites->setDirection(QBoxLayout::TopToBottom);
     dropDownFor(typeForm_->choiceGroup(s, &S::angleSearch));
-    placeBesideCheck(typeForm_->checkBox(s, &S::sigmaZ0Given), typeForm_->lineEdit(s, &S::sigmaZ0),
-                     typeForm_->label(s, &S::sigmaZ0));
-    placeBesideCheck(typeForm_->checkBox(s, &S::sigmaY0Given), typeForm_->lineEdit(s, &S::sigmaY0),
-                     typeForm_->label(s, &S::sigmaY0));
+    // Each σ value stands under its check box, which names it.
+    typeForm_->label(s, &S::sigmaZ0)->clear();
+    typeForm_->label(s, &S::sigmaY0)->clear();
 
     // The terrain tables.
     simpleTerrain_->setRows(gridRows(s.simpleTerrain));
@@ -160,13 +149,16 @@ ScreeningPage::ScreeningPage(const PageSlot& slot, QWidget* parent)
     }
 
     auto* inputs = new QWidget;
+    paintBackground(inputs, kPageColour);
     auto* grid = new QGridLayout(inputs);
     grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    for (FormPage* form : {sourceForm_, otherForm_, typeForm_}) form->pageLayout()->setContentsMargins(6, 4, 6, 4);
     grid->addWidget(sourceForm_, 0, 0);
     grid->addWidget(otherForm_, 1, 0);
     grid->addWidget(typeForm_, 0, 1, 2, 1);
     auto* terrain = new QHBoxLayout;
-    terrain->setContentsMargins(12, 0, 12, 8);
+    terrain->setContentsMargins(6, 0, 6, 4);
     terrain->addWidget(tableGroup(QStringLiteral("简单地形连续自动点输入"), simpleTerrain_));
     terrain->addWidget(tableGroup(QStringLiteral("任意地形任意点输入"), arbitraryPoints_));
     grid->addLayout(terrain, 2, 0, 1, 2);
@@ -411,10 +403,14 @@ void ScreeningPage::showEstimation()
     const air::Estimation& e = estimation_;
     showReportTable(table_, e.table);
     table_->setSheetName(kSheetTitle);
-    const QFontMetrics metrics = table_->horizontalHeader()->fontMetrics();
-    for (std::size_t c = 4; c < e.table.columns.size(); ++c)
-        table_->setColumnWidth(static_cast<int>(c),
-                               metrics.horizontalAdvance(QString::fromStdString(e.table.columns[c])) + 16);
+    // Each column as wide as its title and texts, the first four at least their usual widths.
+    const QFontMetrics titles = table_->horizontalHeader()->fontMetrics(), cells = table_->fontMetrics();
+    for (std::size_t c = 0; c < e.table.columns.size(); ++c) {
+        int width = titles.horizontalAdvance(QString::fromStdString(e.table.columns[c]));
+        for (const auto& row : e.table.rows)
+            width = std::max(width, cells.horizontalAdvance(QString::fromStdString(row[c])));
+        table_->setColumnWidth(static_cast<int>(c), std::max(c < 4 ? kFixedWidths[c] : 0, width + 24));
+    }
     for (std::size_t r = 0; r < e.colours.size(); ++r)
         for (std::size_t c = 0; c < e.colours[r].size(); ++c)
             if (const auto& colour = e.colours[r][c])
