@@ -14,12 +14,16 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include "air/pages/input_grid.h"
+#include "air/pages/protection_distance_page.h"
 #include "air/pages/screening_page_engine.h"
 #include "air/screening/builtin_engine.h"
 #include "air/screening/replay_engine.h"
+#include "air/screening/screen3_program_engine.h"
+#include "air/screening/screening_engine_choice.h"
 #include "app/page_factory.h"
 #include "common/number_parse.h"
 #include "presentation/form_page.h"
@@ -224,6 +228,20 @@ TEST_F(ScreeningPageTest, TablesAddAndRemoveRows)
     EXPECT_EQ(grid->text(2, 2), "0.24");
     grid->table()->setData(grid->table()->index(1, 0), "氟化物", Qt::EditRole);
     EXPECT_EQ(grid->text(2, 2), "0.02");
+    // The name cells offer the list; choosing from it ends the edit.
+    const QModelIndex name = grid->table()->index(1, 0);
+    grid->setCurrentIndex(name);
+    grid->edit(name);
+    auto* list = grid->viewport()->findChild<QComboBox*>();
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), 10);
+    EXPECT_EQ(list->itemText(0), "SO2");
+    EXPECT_EQ(list->itemText(9), "甲苯");
+    list->setCurrentIndex(6);
+    emit list->activated(6);
+    EXPECT_EQ(grid->text(2, 0), "H2S");
+    EXPECT_EQ(grid->text(2, 2), "0.01");
+    grid->table()->setData(name, "氟化物", Qt::EditRole);
     // "删除": the current row, then (none being current) the last row, never the titles.
     grid->setCurrentIndex(grid->table()->index(0, 1));
     button(pollutants, "删除")->click();
@@ -513,6 +531,37 @@ TEST_F(ScreeningPageTest, CopyAndExport)
     EXPECT_TRUE(requests[0].path.endsWith(".xlsx"));
     EXPECT_TRUE(QFile::exists(path));
     EXPECT_EQ(messages.texts().last(), "导出文件保存于" + path + "!");
+}
+
+// With the external program chosen and none to be found, both pages say where to put it.
+TEST(ScreeningPages, WithoutTheExternalProgramTheySayWhereToPutIt)
+{
+    QSettings settings(QStringLiteral("Qelvo"), QStringLiteral("Qelvo"));
+    const QVariant kind = settings.value(air::kEngineKey), path = settings.value(air::kScreen3PathKey);
+    const QByteArray searchPath = qgetenv("PATH"), variable = qgetenv(air::kScreen3Variable);
+    air::setChosenEngineKind(settings, air::ScreeningEngineKind::Screen3);
+    settings.setValue(air::kScreen3PathKey, QStringLiteral("/nonexistent/screen3"));
+    settings.sync();
+    qputenv("PATH", "/nonexistent");
+    qunsetenv(air::kScreen3Variable);
+    const QString missing = QString::fromStdString(air::screen3MissingMessage());
+
+    testing::RunTasksHere tasks;
+    testing::RecordMessages messages;
+    ScreeningPage estimation(programCatalogue().pageSlot(34));
+    estimation.show();
+    clickTab(estimation.tabs(), 1);
+    ProtectionDistancePage distance;
+    distance.computeButton()->click();
+
+    qputenv("PATH", searchPath);
+    if (!variable.isNull()) qputenv(air::kScreen3Variable, variable);
+    for (const auto& [key, value] : {std::pair{air::kEngineKey, kind}, std::pair{air::kScreen3PathKey, path}}) {
+        if (value.isValid()) settings.setValue(key, value);
+        else settings.remove(key);
+    }
+    EXPECT_EQ(messages.texts(), (QStringList{"SO2：" + missing, missing}));
+    EXPECT_TRUE(estimation.reportBox()->toPlainText().endsWith("估算模型：SCREEN3\n"));
 }
 
 }  // namespace
