@@ -29,7 +29,7 @@ QString ownProgramFolder()
 {
     if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath();
     // The command line has no application object.
-    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(QLatin1Char('/'), 0, -2);
+    return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()).path();
 }
 
 QString findScreen3(const QSettings& settings, const QString& programFolder)

@@ -1,15 +1,14 @@
 #include "air/screening/screening_engine.h"
 
-#include <atomic>
-
 #include "air/screening/builtin_engine.h"
+#include "common/replaceable.h"
 
 namespace qelvo::air {
 namespace {
 
-std::atomic<ScreeningEngine*>& installed()
+Replaceable<ScreeningEngine>& installed()
 {
-    static std::atomic<ScreeningEngine*> engine{nullptr};
+    static Replaceable<ScreeningEngine> engine;
     return engine;
 }
 
@@ -18,10 +17,9 @@ std::atomic<ScreeningEngine*>& installed()
 ScreeningEngine& screeningEngine()
 {
     static BuiltinScreeningEngine builtin;
-    ScreeningEngine* engine = installed().load();
-    return engine ? *engine : builtin;
+    return installed().get(builtin);
 }
 
-ScreeningEngine* setScreeningEngine(ScreeningEngine* engine) { return installed().exchange(engine); }
+ScreeningEngine* setScreeningEngine(ScreeningEngine* engine) { return installed().install(engine); }
 
 }  // namespace qelvo::air

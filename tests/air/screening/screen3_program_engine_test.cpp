@@ -126,6 +126,9 @@ TEST(Screen3ProgramEngine, FailuresAreTexts)
     EXPECT_EQ(missing, screen3MissingMessage());
     EXPECT_TRUE(missing.starts_with("找不到SCREEN3程序！请把screen3放在本程序所在的文件夹（")) << missing;
     EXPECT_NE(missing.find(ownProgramFolder().toStdString()), std::string::npos);
+    // Without an application object, the folder of the running program: this test program's.
+    EXPECT_TRUE(QDir(ownProgramFolder()).exists(QStringLiteral("qelvo_core_tests"))) << ownProgramFolder().toStdString();
+    EXPECT_TRUE(QDir::isAbsolutePath(ownProgramFolder()));
     EXPECT_NE(missing.find("环境变量QELVO_SCREEN3"), std::string::npos);
 }
 

@@ -37,12 +37,12 @@ TEST(ScreeningCalculators, TextTablesReadIntoRows)
 {
     ScreeningInput in;
     in.pollutantsText = "SO2:1:0.5, NO2 : 0.5 :0.24";
-    in.simpleTerrainText = "500:0,1000: 20";
+    in.simpleTerrainText = "500:0,1000: 20,2000:30";
     in.arbitraryPointsText = "300,800:40";
     const ScreeningRequest r = readScreeningInput(in);
     ASSERT_FALSE(r.refusal.refused()) << r.refusal.message;
     EXPECT_EQ(r.pollutants, (std::vector<PollutantEntry>{{"SO2", "1", "0.5"}, {"NO2", "0.5", "0.24"}}));
-    EXPECT_EQ(r.source.simpleTerrain, (std::vector<TerrainRow>{{"500", "0"}, {"1000", "20"}}));
+    EXPECT_EQ(r.source.simpleTerrain, (std::vector<TerrainRow>{{"500", "0"}, {"1000", "20"}, {"2000", "30"}}));
     // A distance alone has height 0.
     EXPECT_EQ(r.source.arbitraryPoints, (std::vector<TerrainRow>{{"300", "0"}, {"800", "40"}}));
 
