@@ -401,6 +401,25 @@ TEST_F(ScreeningPageTest, AreaSourceEstimate)
     EXPECT_TRUE(report().contains("建议评价工作等级：")) << report().toStdString();
 }
 
+TEST_F(ScreeningPageTest, ProgressPerPollutantAndCancelBetweenThem)
+{
+    setRows(page.pollutantGrid(), {{"SO2", "1", "0.5"}, {"NO2", "2", "0.24"}});
+    QStringList steps;
+    bool cancel = false;
+    const TaskHandler previous = setTaskHandler([&](QWidget*, const Task& task, const QString&) {
+        TaskControl control([&] { return cancel; }, [&](int percent, const QString& text) {
+            steps << QString::number(percent) + " " + text;
+            cancel = !steps.isEmpty() && percent > 0;  // "取消" while the second one runs
+        });
+        task(control);
+        return control.cancelled() ? TaskOutcome::Cancelled : TaskOutcome::Finished;
+    });
+    showResults();
+    setTaskHandler(previous);
+    EXPECT_EQ(steps, (QStringList{"0 正在计算污染物SO2（1/2），请稍候……", "50 正在计算污染物NO2（2/2），请稍候……"}));
+    EXPECT_EQ(page.tabs()->currentIndex(), 0);  // cancelled: back to the inputs
+}
+
 struct Refused {
     const char* what;
     std::function<void(ScreeningPage&)> make;
