@@ -6,6 +6,7 @@
 #include "air/oil_tank.h"
 #include "air/point_source.h"
 #include "air/sanitary_distance.h"
+#include "air/screening/screening_calculators.h"
 
 namespace qelvo::air {
 
@@ -22,8 +23,8 @@ const CalculatorList& airCalculators()
         listed(32790, 9, odourCalculator()),
         listed(32804, 20, transportCalculator()),
         listed(coalPileCalculator()),
-        planned(32823, 33, "大气环境防护距离08新导则"),
-        planned(32824, 34, "估算模式SCREEN3计算08新导则"),
+        listed(32823, 33, protectionDistanceCalculator()),
+        listed(32824, 34, screen3Calculator()),
         listed(32788, 3, sanitaryCalculator()),
         listed(32803, 18, pointSourceCalculator()),
     };

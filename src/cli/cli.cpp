@@ -1,12 +1,18 @@
 #include "cli/cli.h"
 
+#include <QSettings>
 #include <cmath>
+#include <iostream>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
+#include "air/screening/screening_engine.h"
+#include "air/screening/screening_engine_choice.h"
 #include "cli/contour_command.h"
-#include "common/number_format.h"
 #include "cli/calculators.h"
+#include "cli/screen_command.h"
+#include "common/number_format.h"
 
 namespace qelvo::cli {
 namespace {
@@ -18,8 +24,12 @@ const char* kUsage =
     "  qelvo-calc list                            列出全部计算功能（编号<Tab>名称）\n"
     "  qelvo-calc inputs ID                       列出输入项：键、名称、类型、默认值\n"
     "  qelvo-calc run ID [键=值 ...] [--json]      计算并输出结果\n"
+    "      估算（air.screen3、air.protection_distance）另可加：\n"
+    "      --engine builtin|screen3               内置估算模型（默认）或外部SCREEN3程序\n"
+    "      --listing                              附估算报告全文（air.screen3）\n"
     "  qelvo-calc contour FILE.grd [--levels a,b,c] --out 图.png|图.svg\n"
-    "                                             绘制网格文件的等值线图\n";
+    "                                             绘制网格文件的等值线图\n"
+    "  qelvo-calc screen < screen3.inp            用内置估算模型计算SCREEN3输入文件，输出报告\n";
 
 int usage(std::ostream& err, const std::string& problem)
 {
@@ -109,13 +119,55 @@ Json toJson(const std::string& id, const Report& report)
     return json;
 }
 
+// The screening engine of one `run`, installed while it lives (--engine; the built-in one
+// otherwise).
+class EngineForRun {
+public:
+    EngineForRun() = default;
+    EngineForRun(const EngineForRun&) = delete;
+    EngineForRun& operator=(const EngineForRun&) = delete;
+    ~EngineForRun()
+    {
+        if (engine_) air::setScreeningEngine(previous_);
+    }
+
+    bool choose(const std::string& word)
+    {
+        const auto kind = air::engineKindNamed(word);
+        if (!kind) return false;
+        if (engine_) air::setScreeningEngine(previous_);
+        const QSettings settings(QStringLiteral("Qelvo"), QStringLiteral("Qelvo"));
+        engine_ = air::makeScreeningEngine(*kind, settings);
+        previous_ = air::setScreeningEngine(engine_.get());
+        return true;
+    }
+
+private:
+    std::unique_ptr<air::ScreeningEngine> engine_;
+    air::ScreeningEngine* previous_ = nullptr;
+};
+
 int run(const Calculator& calc, const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     bool json = false;
     Assignments values;
-    for (const auto& arg : args) {
+    EngineForRun engine;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
         if (arg == "--json") {
             json = true;
+            continue;
+        }
+        // The listing of a screening run: its input key "listing".
+        if (arg == "--listing") {
+            values.emplace_back("listing", "1");
+            continue;
+        }
+        if (arg == "--engine" || arg.starts_with("--engine=")) {
+            const bool inline_ = arg.size() > std::string_view("--engine").size();
+            if (!inline_ && i + 1 == args.size()) return usage(err, "--engine 后面应写 builtin 或 screen3");
+            const std::string word = inline_ ? arg.substr(arg.find('=') + 1) : args[++i];
+            if (!engine.choose(word)) return usage(err, "--engine 只能是 builtin 或 screen3：" + validUtf8(word));
             continue;
         }
         const auto eq = arg.find('=');
@@ -174,6 +226,7 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     if (command == "list" && args.size() == 1) return listCalculators(out);
     if (command == "contour") return runContour({args.begin() + 1, args.end()}, out, err);
+    if (command == "screen") return runScreen({args.begin() + 1, args.end()}, std::cin, out, err);
     if ((command == "inputs" && args.size() == 2) || (command == "run" && args.size() >= 2)) {
         const Calculator* calc = lookUp(args[1], err);
         if (!calc) return kExitUsage;

@@ -6,8 +6,9 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <atomic>
 #include <optional>
+
+#include "common/replaceable.h"
 
 namespace qelvo::ui {
 namespace {
@@ -17,9 +18,9 @@ constexpr int kStartMs = 10'000;
 // Output beyond this is dropped rather than kept in memory.
 constexpr qsizetype kMaxCapturedBytes = 16 * 1024 * 1024;
 
-std::atomic<ProcessRunner*>& replaced()
+Replaceable<ProcessRunner>& replaced()
 {
-    static std::atomic<ProcessRunner*> runner{nullptr};
+    static Replaceable<ProcessRunner> runner;
     return runner;
 }
 
@@ -119,10 +120,9 @@ ProcessOutcome SystemProcessRunner::run(const ProcessRequest& request, const std
 ProcessRunner& processRunner()
 {
     static SystemProcessRunner system;
-    ProcessRunner* runner = replaced().load();
-    return runner ? *runner : system;
+    return replaced().get(system);
 }
 
-ProcessRunner* setProcessRunner(ProcessRunner* runner) { return replaced().exchange(runner); }
+ProcessRunner* setProcessRunner(ProcessRunner* runner) { return replaced().install(runner); }
 
 }  // namespace qelvo::ui

@@ -8,6 +8,10 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include <QSettings>
+
+#include "air/screening/builtin_engine.h"
+#include "air/screening/screen3_program_engine.h"
 #include "cli/calculators.h"
 
 namespace qelvo::cli {
@@ -154,6 +158,52 @@ TEST(Cli, ReportsThatWouldShowNumbersThatAreNotFiniteAreRefused)
     const Outcome ph = cli({"run", "water.ph", "Cw=1000"});
     EXPECT_EQ(ph.code, kExitOk);
     EXPECT_NE(ph.out.find("pH=nan\n"), std::string::npos);
+}
+
+TEST(Cli, ScreeningRunsOnTheEngineAskedFor)
+{
+    const Outcome builtin = cli({"run", "air.screen3", "pollutants=SO2:1:0.5,NO2:0.5:0.24"});
+    ASSERT_EQ(builtin.code, kExitOk) << builtin.err;
+    EXPECT_TRUE(builtin.out.starts_with("所筛选的污染物中NO2的Pmax最大\n")) << builtin.out;
+    EXPECT_NE(builtin.out.find("估算模型：内置估算模型\n"), std::string::npos);
+    EXPECT_NE(builtin.out.find("序号\t地形\t距离m\t源高m\tSO2下风向浓度mg／m＾3"), std::string::npos);
+    EXPECT_EQ(builtin.out.find("SUMMARY OF SCREEN MODEL RESULTS"), std::string::npos);
+    EXPECT_EQ(cli({"run", "air.screen3", "--engine", "builtin", "pollutants=SO2:1:0.5,NO2:0.5:0.24"}).out, builtin.out);
+    EXPECT_NE(cli({"run", "air.screen3", "--listing"}).out.find("SUMMARY OF SCREEN MODEL RESULTS"), std::string::npos);
+
+    const Outcome distance = cli({"run", "air.protection_distance", "S=0.6", "--engine=builtin"});
+    EXPECT_EQ(distance.code, kExitOk);
+    EXPECT_EQ(distance.out, "大气环境防护距离建议值 = 1100[m]\n");
+
+    for (const auto& args : std::vector<std::vector<std::string>>{{"run", "air.screen3", "--engine"},
+                                                                  {"run", "air.screen3", "--engine", "screen"},
+                                                                  {"run", "air.screen3", "--engine="},
+                                                                  {"run", "solid.sludge", "--listing"}}) {
+        const Outcome r = cli(args);
+        EXPECT_EQ(r.code, kExitUsage) << args.back();
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST(Cli, ScreeningWithoutTheExternalProgramSaysWhereToPutIt)
+{
+    const QByteArray path = qgetenv("PATH"), variable = qgetenv(air::kScreen3Variable);
+    qputenv("PATH", "/nonexistent");
+    qunsetenv(air::kScreen3Variable);
+    if (!air::findScreen3(QSettings(QStringLiteral("Qelvo"), QStringLiteral("Qelvo"))).isEmpty()) {
+        qputenv("PATH", path);
+        GTEST_SKIP() << "a SCREEN3 is configured in this user's settings";
+    }
+    for (const char* id : {"air.screen3", "air.protection_distance"}) {
+        const Outcome r = cli({"run", id, "--engine", "screen3"});
+        EXPECT_EQ(r.code, kExitRefused) << id;
+        EXPECT_EQ(r.err, air::screen3MissingMessage() + "\n") << id;
+        EXPECT_EQ(r.out, "");
+    }
+    qputenv("PATH", path);
+    if (!variable.isNull()) qputenv(air::kScreen3Variable, variable);
+    // The built-in engine is back after the run.
+    EXPECT_EQ(air::screeningEngine().name(), air::kBuiltinEngineName);
 }
 
 TEST(CliReport, NoCurvesNoCurvesKey)

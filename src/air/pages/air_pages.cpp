@@ -4,7 +4,9 @@
 #include "air/pages/fugitive_pages.h"
 #include "air/pages/oil_tank_page.h"
 #include "air/pages/point_source_page.h"
+#include "air/pages/protection_distance_page.h"
 #include "air/pages/sanitary_page.h"
+#include "air/pages/screening_page.h"
 
 namespace qelvo::ui {
 
@@ -23,6 +25,8 @@ const PageList& airPages()
         page(air::sanitaryCalculator(), [](QWidget* parent) { return new SanitaryPage(parent); }),
         page(air::pointSourceCalculator(),
              [](const PageSlot& slot, QWidget* parent) { return new PointSourcePage(slot, parent); }),
+        page(air::protectionDistanceCalculator(), [](QWidget* parent) { return new ProtectionDistancePage(parent); }),
+        page(air::screen3Calculator(), [](const PageSlot& slot, QWidget* parent) { return new ScreeningPage(slot, parent); }),
     };
     return list;
 }

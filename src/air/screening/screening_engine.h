@@ -35,4 +35,12 @@ public:
     virtual ScreeningOutcome run(const std::string& deck, const std::function<bool()>& cancelled = {}) = 0;
 };
 
+// The engine the screening calculators (air.screen3, air.protection_distance) run on when
+// evaluated by their definitions: the built-in engine unless a caller installed another.
+ScreeningEngine& screeningEngine();
+
+// Installs `engine` (not owned; null restores the built-in one) and returns the one it
+// replaces (null for the built-in one). Set it before any run starts.
+ScreeningEngine* setScreeningEngine(ScreeningEngine* engine);
+
 }  // namespace qelvo::air

@@ -32,6 +32,7 @@ struct ScreeningRow {
     double sigmaY = 0;         // m
     double sigmaZ = 0;         // m
     std::string dwash;         // "NO", "HS", "SS", "NA", or empty when no calculation was made
+    double maxDirection = 0;   // area sources: the direction to the long side that gives the maximum, degrees ("MAX DIR")
 };
 
 // A block of distances at one terrain height: "SCREEN AUTOMATED DISTANCES" or
