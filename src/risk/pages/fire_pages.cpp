@@ -38,13 +38,13 @@ PoolFirePage::PoolFirePage(QWidget* parent)
 
 JetFirePage::JetFirePage(QWidget* parent)
     : ConsequencePage(risk::jetFireCalculator(), QStringLiteral("喷射火事故后果模型  参数输入"),
-                      shownText(risk::kJetFireOpeningText), risk::thermalThresholds(), kKilowatts, parent)
+                      ui::shownText(risk::kJetFireOpeningText), risk::thermalThresholds(), kKilowatts, parent)
 {
 }
 
 VcePage::VcePage(QWidget* parent)
     : ConsequencePage(risk::vceCalculator(), QStringLiteral("蒸气云爆炸事故后果模型       参数输入"),
-                      shownText(risk::kVceOpeningText), risk::overpressureThresholds(), kMegapascals, parent),
+                      ui::shownText(risk::kVceOpeningText), risk::overpressureThresholds(), kMegapascals, parent),
       lookup_(addButton(QStringLiteral("根据无因次距离查超压"), [this] { openLookup(); }))
 {
     onComputed = [this](const Report& report) {

@@ -44,7 +44,7 @@ GasLeakPage::GasLeakPage(QWidget* parent)
     QObject::connect(choiceGroup(&risk::GasLeakInput::shape), &QButtonGroup::idClicked, this,
                      [this](int id) { showShape(id); });
     showShape(input().shape);
-    onComputed = [this](const Report& report) { text_->setPlainText(shownText(report.text)); };
+    onComputed = [this](const Report& report) { text_->setPlainText(ui::shownText(report.text)); };
 }
 
 void GasLeakPage::showShape(int shape)
@@ -61,7 +61,7 @@ TwoPhaseLeakPage::TwoPhaseLeakPage(QWidget* parent)
     message_->setReadOnly(true);
     message_->setFixedHeight(QFontMetrics(message_->font()).lineSpacing() * 2 + 14);
     addBelowButtons(message_);
-    onComputed = [this](const Report& report) { message_->setPlainText(shownText(report.text)); };
+    onComputed = [this](const Report& report) { message_->setPlainText(ui::shownText(report.text)); };
 }
 
 }  // namespace qelvo::ui

@@ -20,11 +20,11 @@ PageOptions oilFilmOptions()
 OilFilmPage::OilFilmPage(QWidget* parent)
     : ModelPage(risk::oilFilmCalculator(), oilFilmOptions(), parent), result_(new QLineEdit(this))
 {
-    addNote(shownText(risk::kOilFilmNote));
+    addNote(ui::shownText(risk::kOilFilmNote));
     result_->setObjectName(QStringLiteral("result"));
     result_->setReadOnly(true);
     addBelowButtons(result_);
-    onComputed = [this](const Report& report) { result_->setText(shownText(report.text)); };
+    onComputed = [this](const Report& report) { result_->setText(ui::shownText(report.text)); };
 }
 
 }  // namespace qelvo::ui
