@@ -162,6 +162,13 @@ public:
     template <class In, class Out>
     void addScenarios(const CalculatorDef<In, Out>& def, In& object)
     {
+        addScenarioActions(this, scenarioSource(def, object));
+    }
+
+    // The same for a page whose inputs stand on several forms (joinScenarioSources).
+    template <class In, class Out>
+    ScenarioSource scenarioSource(const CalculatorDef<In, Out>& def, In& object)
+    {
         ScenarioSource source;
         source.calculatorId = def.id;
         for (const auto& f : def.inputs) source.inputs.push_back(f.desc);
@@ -204,7 +211,7 @@ public:
                 if (f.desc.key == key) return shownWidget(memberAddress(object, f));
             return nullptr;
         };
-        addScenarioActions(this, std::move(source));
+        return source;
     }
 
     QGroupBox* group() const { return group_; }

@@ -67,6 +67,42 @@ void openScenario(QWidget* page, const ScenarioSource& source)
     source.show(read.scenario.inputs);
 }
 
+ScenarioSource joinScenarioSources(std::vector<ScenarioSource> forms)
+{
+    ScenarioSource joined;
+    joined.calculatorId = forms.at(0).calculatorId;
+    joined.inputs = forms.at(0).inputs;
+    // The form that shows a key (its widget), else the first, which keeps it in the record.
+    const auto formOf = [forms](const std::string& key) -> std::size_t {
+        for (std::size_t i = 0; i < forms.size(); ++i)
+            if (forms[i].widgetFor(key)) return i;
+        return 0;
+    };
+    joined.read = [forms] {
+        for (const auto& f : forms)
+            if (f.read && !f.read()) return false;
+        return true;
+    };
+    joined.texts = [forms, formOf] {
+        std::vector<Assignments> each;
+        for (const auto& f : forms) each.push_back(f.texts());
+        Assignments texts = each.at(0);
+        for (auto& [key, text] : texts) {
+            for (const auto& [k, t] : each[formOf(key)])
+                if (k == key) text = t;
+        }
+        return texts;
+    };
+    joined.show = [forms, formOf](const Assignments& texts) {
+        std::vector<Assignments> each(forms.size());
+        for (const auto& item : texts) each[formOf(item.first)].push_back(item);
+        for (std::size_t i = 0; i < forms.size(); ++i)
+            if (!each[i].empty()) forms[i].show(each[i]);
+    };
+    joined.widgetFor = [forms, formOf](const std::string& key) { return forms[formOf(key)].widgetFor(key); };
+    return joined;
+}
+
 std::pair<QAction*, QAction*> addScenarioActions(QWidget* page, ScenarioSource source)
 {
     auto* save = new QAction(QString::fromUtf8(kSaveScenarioText), page);

@@ -32,6 +32,10 @@ struct ScenarioSource {
 inline const char* kSaveScenarioText = "保存方案(&S)...";
 inline const char* kOpenScenarioText = "打开方案(&O)...";
 
+// One source for a page whose inputs stand on several forms (tabs), each form's source made
+// for the same calculator: every input is read from, and shown in, the form that shows it.
+ScenarioSource joinScenarioSources(std::vector<ScenarioSource> forms);
+
 // Adds the two actions to the page (its right-click menu and their shortcuts, active while
 // the page is shown); returns them, save first.
 std::pair<QAction*, QAction*> addScenarioActions(QWidget* page, ScenarioSource source);
