@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "common/shipped_files.h"
 #include "presentation/desktop.h"
 #include "presentation/messages.h"
 
@@ -16,7 +17,8 @@ QString helpFilePath(const QString& locator)
     QString topic = sep >= 0 ? locator.mid(sep + 2) : locator;
     topic.replace(QLatin1Char('\\'), QLatin1Char('/'));
     while (topic.startsWith(QLatin1Char('/'))) topic.remove(0, 1);
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help/") + topic);
+    const std::string folder = shippedFolder(QCoreApplication::applicationDirPath().toStdString(), "help").string();
+    return QDir(QString::fromStdString(folder)).filePath(QStringLiteral("help/") + topic);
 }
 
 void openHelpTopic(QWidget* parent, const QString& locator)
