@@ -74,11 +74,15 @@ int runBatch(const Calculator& calc, std::istream& cases, std::ostream& out, std
                 if (!cells[i].empty()) values.emplace_back(header[i], cells[i]);  // empty: the default
             RunOutcome outcome = calc.run(values);
             switch (outcome.status) {
-            case RunOutcome::Status::Ok:
-                for (std::size_t k = 0; k < calc.outputs.size(); ++k)
+            case RunOutcome::Status::Ok: {
+                auto cell = row.begin() + 1;  // after the case number, one column per result field
+                for (const auto& output : calc.outputs) {
                     for (const auto& [key, text] : outcome.report.fields)
-                        if (key == calc.outputs[k].key) row[k + 1] = text;
+                        if (key == output.key) *cell = text;
+                    ++cell;
+                }
                 break;
+            }
             case RunOutcome::Status::Refused: refusal = outcome.refusal.message; break;
             case RunOutcome::Status::BadInput: refusal = outcome.problem; break;
             }

@@ -12,16 +12,14 @@ CsvReader::Status CsvReader::next(std::vector<std::string>& fields)
     if (!started_) {
         started_ = true;
         // A byte-order mark, as spreadsheet programs write before UTF-8.
-        static const char bom[] = "\xEF\xBB\xBF";
-        int matched = 0;
-        while (matched < 3 && in_.sgetc() == static_cast<unsigned char>(bom[matched])) {
+        constexpr std::string_view bom = "\xEF\xBB\xBF";
+        std::string_view matched = bom.substr(0, 0);
+        while (matched != bom && in_.sgetc() == static_cast<unsigned char>(bom[matched.size()])) {
             in_.sbumpc();
-            ++matched;
+            matched = bom.substr(0, matched.size() + 1);
         }
-        if (matched > 0 && matched < 3) {
-            // Not a mark after all: those bytes start the first field (and will fail its UTF-8 check).
-            fields.emplace_back(bom, static_cast<std::size_t>(matched));
-        }
+        // Part of a mark only: those bytes start the first field (and will fail its UTF-8 check).
+        if (!matched.empty() && matched != bom) fields.emplace_back(matched);
     }
     if (in_.sgetc() == Traits::eof() && fields.empty()) return Status::End;
     recordLine_ = nextLine_;

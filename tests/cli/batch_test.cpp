@@ -17,11 +17,11 @@ struct Outcome {
     std::string err;
 };
 
-Outcome batch(const std::string& id, const std::string& csv, long progressEvery = 0)
+Outcome batch(const std::string& id, const std::string& csv, long progressEvery = 0, bool sameLine = false)
 {
     std::istringstream in(csv);
     std::ostringstream out, err;
-    const int code = runBatch(*findCalculator(id), in, out, err, {"cases.csv", progressEvery, false});
+    const int code = runBatch(*findCalculator(id), in, out, err, {"cases.csv", progressEvery, sameLine});
     return {code, out.str(), err.str()};
 }
 
@@ -92,6 +92,19 @@ TEST(Batch, ProgressLinesEverySoManyCases)
     EXPECT_EQ(r.code, kExitOk);
     EXPECT_EQ(r.err, "已计算 10 个算例\n已计算 20 个算例\n");
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 26);
+    EXPECT_EQ(batch("solid.sludge", "Q\n1\n2\n", 1).err, "已计算 1 个算例\n已计算 2 个算例\n");
+    EXPECT_EQ(batch("solid.sludge", csv, 0).err, "");  // none asked for
+    // On a terminal: one line counting up, ended when the batch ends (if it was shown at all).
+    EXPECT_EQ(batch("solid.sludge", csv, 10, true).err, "\r已计算 10 个算例\r已计算 20 个算例\n");
+    EXPECT_EQ(batch("solid.sludge", "Q\n1\n", 1, true).err, "\r已计算 1 个算例\n");
+    EXPECT_EQ(batch("solid.sludge", "Q\n1\n", 2, true).err, "");
+}
+
+TEST(Batch, OneRefusedCaseIsEnoughForExit2)
+{
+    const Outcome r = batch("solid.sludge", "P\n20\n100\n");
+    EXPECT_EQ(r.code, kExitRefused);
+    EXPECT_EQ(r.err, "qelvo-calc: 2 个算例中 1 个没有计算，原因见 refusal 列\n");
 }
 
 // The command line: a file, standard input, a missing file, a directory.

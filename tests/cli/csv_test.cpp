@@ -44,6 +44,14 @@ TEST(Csv, ReadsQuotedFieldsAndBothLineEnds)
     }
 }
 
+TEST(Csv, NothingIsNoRecord)
+{
+    EXPECT_EQ(readAll(""), (std::pair<Records, std::string>{}));
+    EXPECT_EQ(readAll("\xEF\xBB\xBF").first, Records{});  // a mark alone
+    EXPECT_EQ(readAll("\xEF\xBBx\n").first, (Records{{"\xEF\xBBx"}}));  // half a mark is data
+    EXPECT_EQ(readAll("\xEFx\n").first, (Records{{"\xEFx"}}));
+}
+
 TEST(Csv, MalformedRecordsAreSaidWithTheirLine)
 {
     EXPECT_EQ(readAll("a\nb\n\"open,1\n").second, "第3行：引号没有闭合");
@@ -51,6 +59,9 @@ TEST(Csv, MalformedRecordsAreSaidWithTheirLine)
     const auto [records, problem] = readAll("a\n" + std::string(kMaxCsvRecordBytes + 1, 'x'));
     EXPECT_EQ(problem, "第2行：一条记录超过1 MB");
     EXPECT_EQ(records.size(), 1u);  // the records before it were read
+    // Exactly at the limit, a record is still read.
+    EXPECT_EQ(readAll("a\n" + std::string(kMaxCsvRecordBytes, 'x')).second, "");
+    EXPECT_EQ(readAll("a\n" + std::string(kMaxCsvRecordBytes - 1, 'x') + "\n").second, "");
 }
 
 TEST(Csv, LinesAreCountedAcrossQuotedLineBreaks)

@@ -47,6 +47,14 @@ TEST(Scenario, WrittenAndReadBack)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
+// The file as a user opens it in an editor: one input a line, indented by two.
+TEST(Scenario, TheFileReadsAsText)
+{
+    EXPECT_EQ(scenarioText("solid.sludge", {{"Q", "80"}, {"P", "25"}}),
+              std::string("{\n  \"calculator\": \"solid.sludge\",\n  \"version\": \"") + programVersion()
+                  + "\",\n  \"inputs\": {\n    \"Q\": \"80\",\n    \"P\": \"25\"\n  }\n}\n");
+}
+
 TEST(Scenario, AFailedWriteIsSaidAndTheOldFileStays)
 {
     TempDir dir;
