@@ -3,12 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <memory>
 
+#include "common/scenario.h"
 #include "support/ui_seams.h"
+#include "tools/temp_dir.h"
 #include "support/widgets.h"
 
 namespace qelvo::ui {
@@ -101,6 +104,32 @@ TEST(SludgePage, ReferenceButtonOpensTheSameLocalTopicEachTime)
     EXPECT_EQ(desktop.urls[0], desktop.urls[1]);
     EXPECT_TRUE(desktop.urls[0].toLocalFile().endsWith("help/固废预测/沉淀池污泥量计算.htm"));
     EXPECT_TRUE(QFileInfo::exists(desktop.urls[0].toLocalFile()));
+}
+
+// A scenario saved from the page computes the same from the command line's definition
+// (qelvo-calc run solid.sludge --inputs FILE runs this Calculator).
+TEST(SludgePage, ASavedScenarioRunsAsOnThePage)
+{
+    tools::testing::TempDir dir;
+    const QString path = QString::fromStdString((dir.path() / "sludge.json").string());
+    const FileHandler previous = setFileHandler([&](QWidget*, const FileRequest&) { return path; });
+    std::unique_ptr<SludgePage> page(createSludgePage(nullptr));
+    edit(page.get(), "Q")->setText("80");
+    edit(page.get(), "P")->setText("25");
+    page->findChild<QAction*>("saveScenario")->trigger();
+    button(page.get(), "计算结果")->click();
+    setFileHandler(previous);
+
+    const Calculator calc = eraseTypes(tools::sludgeCalculator());
+    std::vector<FieldSpec> specs;
+    for (const auto& input : calc.inputs) specs.push_back(input.desc);
+    const ScenarioRead read = readScenario(path.toStdString(), calc.id, specs);
+    ASSERT_EQ(read.problem, "");
+    const RunOutcome outcome = calc.run(read.scenario.inputs);
+    ASSERT_EQ(outcome.status, RunOutcome::Status::Ok);
+    // 80·300·0.6/(1−0.25)/300·1e-3 = 0.064
+    EXPECT_EQ(outcome.report.fields, (std::vector<std::pair<std::string, std::string>>{{"V", "0.064"}}));
+    EXPECT_EQ(edit(page.get(), "V")->text(), "0.064");
 }
 
 }  // namespace
