@@ -5,7 +5,7 @@ PACKAGES := qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev libxlsxwri
             libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev cmake ninja-build g++ pkg-config \
             fonts-wqy-microhei fonts-dejavu-core locales-all qt6-translations-l10n
 
-.PHONY: run test build deps bench clean
+.PHONY: run test build deps bench package clean
 
 run: build
 	./$(BUILD)/qelvo
@@ -30,6 +30,10 @@ deps:
 	  $$sudo apt-get update -q && \
 	  DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -q $$missing; \
 	fi
+
+# A .deb of the programs, help and data (build/qelvo_<version>_<arch>.deb).
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD)

@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "app/qt_translation.h"
 #include "app/single_instance.h"
+#include "app/start_options.h"
 #include "presentation/messages.h"
 #include "presentation/page_style.h"
 
@@ -49,5 +50,6 @@ int main(int argc, char** argv)
     qelvo::ui::MainWindow window;
     QObject::connect(&window, &qelvo::ui::MainWindow::ended, &app, &QApplication::quit, Qt::QueuedConnection);
     window.show();
+    qelvo::ui::applyStartOptions(window, qelvo::ui::parseStartOptions(QApplication::arguments()));
     return app.exec();
 }

@@ -7,12 +7,18 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <unistd.h>
+
 #include "air/screening/screening_engine.h"
 #include "air/screening/screening_engine_choice.h"
+#include "cli/batch.h"
 #include "cli/contour_command.h"
+#include "common/scenario.h"
 #include "cli/calculators.h"
 #include "cli/screen_command.h"
-#include "common/number_format.h"
 
 namespace qelvo::cli {
 namespace {
@@ -23,10 +29,13 @@ const char* kUsage =
     "用法：\n"
     "  qelvo-calc list                            列出全部计算功能（编号<Tab>名称）\n"
     "  qelvo-calc inputs ID                       列出输入项：键、名称、类型、默认值\n"
-    "  qelvo-calc run ID [键=值 ...] [--json]      计算并输出结果\n"
+    "  qelvo-calc run ID [--inputs 方案.json] [键=值 ...] [--json]\n"
+    "                                             计算并输出结果（其后的键=值优先于方案文件）\n"
     "      估算（air.screen3、air.protection_distance）另可加：\n"
     "      --engine builtin|screen3               内置估算模型（默认）或外部SCREEN3程序\n"
     "      --listing                              附估算报告全文（air.screen3）\n"
+    "  qelvo-calc batch ID 算例.csv|- [--progress]  每行一个算例（表头为输入项的键），\n"
+    "                                             每个算例输出一行CSV结果\n"
     "  qelvo-calc contour FILE.grd [--levels a,b,c] --out 图.png|图.svg\n"
     "                                             绘制网格文件的等值线图\n"
     "  qelvo-calc screen < screen3.inp            用内置估算模型计算SCREEN3输入文件，输出报告\n";
@@ -170,6 +179,19 @@ int run(const Calculator& calc, const std::vector<std::string>& args, std::ostre
             if (!engine.choose(word)) return usage(err, "--engine 只能是 builtin 或 screen3：" + validUtf8(word));
             continue;
         }
+        if (arg == "--inputs") {
+            if (i + 1 == args.size()) return usage(err, "--inputs 后应是方案文件");
+            std::vector<FieldSpec> specs;
+            for (const auto& input : calc.inputs) specs.push_back(input.desc);
+            const ScenarioRead read = readScenario(args[++i], calc.id, specs);
+            if (!read.problem.empty()) {
+                err << "qelvo-calc: " << read.problem << "\n";
+                return kExitRefused;
+            }
+            // The file's inputs stand where the option stands: later key=value arguments win.
+            values.insert(values.end(), read.scenario.inputs.begin(), read.scenario.inputs.end());
+            continue;
+        }
         const auto eq = arg.find('=');
         if (eq == std::string::npos || eq == 0) return usage(err, "参数应写成 键=值：" + validUtf8(arg));
         values.emplace_back(arg.substr(0, eq), arg.substr(eq + 1));
@@ -194,6 +216,34 @@ int run(const Calculator& calc, const std::vector<std::string>& args, std::ostre
 
     printReport(calc.id, outcome.report, json, out);
     return kExitOk;
+}
+
+// Progress lines every so many cases: on a terminal, one line that counts up; with
+// --progress, one line each to any stderr (a log).
+constexpr long kProgressEvery = 1000;
+
+int batch(const Calculator& calc, const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.empty()) return usage(err, "batch 后应是计算功能的编号和CSV文件");
+    BatchOptions options;
+    options.name = args[0];
+    if (args.size() > 2 || (args.size() == 2 && args[1] != "--progress"))
+        return usage(err, "batch 只接受一个CSV文件和 --progress");
+    if (args.size() == 2) {
+        options.progressEvery = kProgressEvery;
+    } else if (&err == &std::cerr && ::isatty(STDERR_FILENO)) {
+        options.progressEvery = kProgressEvery;
+        options.sameLine = true;
+    }
+    if (options.name == "-") return runBatch(calc, std::cin, out, err, options);
+    std::error_code ec;
+    std::ifstream file;
+    if (!std::filesystem::is_directory(options.name, ec)) file.open(options.name, std::ios::binary);
+    if (!file.is_open()) {
+        err << "qelvo-calc: 无法读取文件“" << validUtf8(options.name) << "”！\n";
+        return kExitRefused;
+    }
+    return runBatch(calc, file, out, err, options);
 }
 
 }  // namespace
@@ -227,6 +277,11 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (command == "list" && args.size() == 1) return listCalculators(out);
     if (command == "contour") return runContour({args.begin() + 1, args.end()}, out, err);
     if (command == "screen") return runScreen({args.begin() + 1, args.end()}, std::cin, out, err);
+    if (command == "batch" && args.size() >= 2) {
+        const Calculator* calc = lookUp(args[1], err);
+        if (!calc) return kExitUsage;
+        return batch(*calc, {args.begin() + 2, args.end()}, out, err);
+    }
     if ((command == "inputs" && args.size() == 2) || (command == "run" && args.size() >= 2)) {
         const Calculator* calc = lookUp(args[1], err);
         if (!calc) return kExitUsage;

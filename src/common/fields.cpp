@@ -15,6 +15,31 @@ const char* fieldKindName(FieldKind kind)
     return "?";
 }
 
+std::optional<int> parseWhole(const FieldSpec& desc, std::string_view text)
+{
+    auto v = parseInteger(text);
+    if (!v && desc.kind == FieldKind::Choice) {
+        for (std::size_t i = 0; i < desc.choices.size(); ++i)
+            if (desc.choices[i] == text) v = static_cast<int>(i);
+    }
+    if (v && desc.kind == FieldKind::Choice && (*v < 0 || *v >= static_cast<int>(desc.choices.size()))) v.reset();
+    if (v && desc.kind == FieldKind::Check && *v != 0 && *v != 1) v.reset();
+    return v;
+}
+
+bool acceptsText(const FieldSpec& desc, std::string_view text)
+{
+    switch (desc.kind) {
+    case FieldKind::Single: return parseSingle(text).has_value();
+    case FieldKind::Double: return parseDouble(text).has_value();
+    case FieldKind::Integer:
+    case FieldKind::Choice:
+    case FieldKind::Check: return parseWhole(desc, text).has_value();
+    case FieldKind::Text: return isUtf8(text);
+    }
+    return false;
+}
+
 }  // namespace qelvo
 
 namespace qelvo {

@@ -6,6 +6,7 @@
 // a member as text go through here, so a page and the command line can never disagree.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -122,6 +123,14 @@ bool isUtf8(std::string_view text);
 // echoing what someone typed.
 std::string validUtf8(std::string_view text);
 
+// The value of a whole-number field (Integer, Choice, Check) a text names: a whole number; for
+// a choice also the item's own text; a choice within its items, a check 0 or 1.
+std::optional<int> parseWhole(const FieldSpec& desc, std::string_view text);
+
+// Whether a text is a value of the field's kind, as assignText below takes it (for texts
+// read from a file before any of them is shown or used).
+bool acceptsText(const FieldSpec& desc, std::string_view text);
+
 // Stores a text typed for the field; false, and the member unchanged, when the text is not
 // a value of the field's kind (not a number, a choice out of range, a check not 0 or 1, a
 // text that is not UTF-8).
@@ -140,15 +149,7 @@ bool assignText(S& s, const Field<S>& f, std::string_view text)
                 if (v) s.*m = *v;
                 return v.has_value();
             } else if constexpr (std::is_same_v<T, int>) {
-                auto v = parseInteger(text);
-                if (!v && f.desc.kind == FieldKind::Choice) {
-                    for (std::size_t i = 0; i < f.desc.choices.size(); ++i)
-                        if (f.desc.choices[i] == text) v = static_cast<int>(i);
-                }
-                if (v && f.desc.kind == FieldKind::Choice
-                    && (*v < 0 || *v >= static_cast<int>(f.desc.choices.size())))
-                    v.reset();
-                if (v && f.desc.kind == FieldKind::Check && *v != 0 && *v != 1) v.reset();
+                const auto v = parseWhole(f.desc, text);
                 if (v) s.*m = *v;
                 return v.has_value();
             } else {

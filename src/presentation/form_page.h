@@ -24,6 +24,7 @@
 #include "presentation/field_binder.h"
 #include "presentation/help_window.h"
 #include "presentation/result_table.h"
+#include "presentation/scenario_actions.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -156,6 +157,64 @@ public:
     // Shows a failed check's message and moves the focus where the check says.
     void refuse(const Refusal& refusal);
 
+    // Saving and reopening the inputs of `def` that this page shows for `object` as a
+    // scenario file: Ctrl+S, Ctrl+O and the right-click menu (presentation/scenario_actions.h).
+    // Inputs the page shows elsewhere are saved and restored in `object` itself.
+    template <class In, class Out>
+    void addScenarios(const CalculatorDef<In, Out>& def, In& object)
+    {
+        addScenarioActions(this, scenarioSource(def, object));
+    }
+
+    // The same for a page whose inputs stand on several forms (joinScenarioSources).
+    template <class In, class Out>
+    ScenarioSource scenarioSource(const CalculatorDef<In, Out>& def, In& object)
+    {
+        ScenarioSource source;
+        source.calculatorId = def.id;
+        for (const auto& f : def.inputs) source.inputs.push_back(f.desc);
+        const auto* fields = &def.inputs;
+        source.read = [this] { return binder().read(); };
+        source.texts = [this, fields, &object] {
+            Assignments texts;
+            for (const auto& f : *fields) {
+                const void* address = memberAddress(object, f);
+                std::string text = shownWidget(address) ? shownText(address) : displayText(object, f);
+                if (f.desc.kind == FieldKind::Choice && !acceptsText(f.desc, text)) text = displayText(object, f);
+                texts.emplace_back(f.desc.key, std::move(text));
+            }
+            return texts;
+        };
+        source.show = [this, fields, &object](const Assignments& texts) {
+            // Inputs shown elsewhere (a field in the button row, a list) go into the record
+            // and are shown from there; then the fields of the form.
+            bool elsewhere = false;
+            for (const auto& [key, text] : texts)
+                for (const auto& f : *fields)
+                    if (f.desc.key == key && !shownWidget(memberAddress(object, f)))
+                        elsewhere = assignText(object, f, text) || elsewhere;
+            if (elsewhere) binder().write();
+            for (const bool choices : {true, false}) {
+                for (const auto& [key, text] : texts) {
+                    for (const auto& f : *fields) {
+                        const bool choice = f.desc.kind == FieldKind::Choice || f.desc.kind == FieldKind::Check;
+                        if (f.desc.key != key || choice != choices) continue;
+                        const void* address = memberAddress(object, f);
+                        if (!shownWidget(address)) continue;
+                        if (choice) showText(address, std::to_string(parseWhole(f.desc, text).value_or(0)));
+                        else showText(address, text);
+                    }
+                }
+            }
+        };
+        source.widgetFor = [this, fields, &object](const std::string& key) -> QWidget* {
+            for (const auto& f : *fields)
+                if (f.desc.key == key) return shownWidget(memberAddress(object, f));
+            return nullptr;
+        };
+        return source;
+    }
+
     QGroupBox* group() const { return group_; }
     QVBoxLayout* pageLayout() const { return pageLayout_; }
 
@@ -259,6 +318,7 @@ public:
         if (!options.helpTopic.isEmpty()) addHelpButton(options.helpTopic);
         if (def_.choiceRule) followChoiceRules();
         binder().write();
+        addScenarios(def_, input_);
     }
 
     // The compute cycle; false when a check refused the inputs (the model's checks or the

@@ -8,6 +8,7 @@
 #include <iterator>
 #include <unistd.h>
 
+#include "common/shipped_files.h"
 #include "tools/unit_converter.h"
 
 namespace qelvo::tools {
@@ -85,7 +86,7 @@ UnitFilePlaces standardUnitFilePlaces()
     UnitFilePlaces places;
     std::error_code ec;
     const fs::path program = fs::read_symlink("/proc/self/exe", ec);
-    places.programDir = ec ? fs::current_path(ec) : program.parent_path();
+    places.programDir = shippedFolder(ec ? fs::current_path(ec) : program.parent_path(), kUnitFileName);
 
     const char* dataHome = std::getenv("XDG_DATA_HOME");
     const char* home = std::getenv("HOME");

@@ -33,7 +33,8 @@ struct UnitFileChoice {
 UnitFileChoice chooseUnitFile(const UnitFilePlaces& places, bool besideProgramWritable);
 UnitFileChoice chooseUnitFile(const UnitFilePlaces& places);
 
-// The places as the command line finds them without Qt: the folder of the running program,
+// The places as the command line finds them without Qt: the folder of the running program
+// (or the installed data folder, where the shipped file lies there: common/shipped_files.h),
 // and $XDG_DATA_HOME (or ~/.local/share) + "/Qelvo/Qelvo", the folder Qt gives the desktop
 // program (organisation and application "Qelvo") on Linux.
 UnitFilePlaces standardUnitFilePlaces();

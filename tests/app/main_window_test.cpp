@@ -315,5 +315,18 @@ TEST(MainWindow, ClockLineAndLinkLabel)
     EXPECT_EQ(desktop.urls[0].toString(), kUpdateUrl);
 }
 
+// Every calculator page saves and opens scenarios; the unit converter, whose lists come
+// from its data file, has none.
+TEST(MainWindow, CalculatorPagesOfferScenarios)
+{
+    MainWindow w;
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        const std::string& id = programCatalogue().pageSlot(slot).calculatorId;
+        if (id.empty() || id == "tools.units") continue;
+        EXPECT_NE(w.page(slot)->findChild<QAction*>("saveScenario"), nullptr) << id;
+        EXPECT_NE(w.page(slot)->findChild<QAction*>("openScenario"), nullptr) << id;
+    }
+}
+
 }  // namespace
 }  // namespace qelvo::ui

@@ -13,6 +13,8 @@
 #include "air/screening/builtin_engine.h"
 #include "air/screening/screen3_program_engine.h"
 #include "cli/calculators.h"
+#include "common/scenario.h"
+#include "tools/temp_dir.h"
 
 namespace qelvo::cli {
 namespace {
@@ -82,6 +84,31 @@ TEST(Cli, FailedCheckPrintsThePageMessageAndExits2)
     const Outcome j = cli({"run", "solid.sludge", "rho=0", "--json"});
     EXPECT_EQ(j.code, kExitRefused);
     EXPECT_EQ(nlohmann::json::parse(j.out)["messages"][0], "沉淀污泥密度ρ必须大于0，请重新输入！");
+}
+
+// A scenario file's inputs, then the key=value arguments after it, which win.
+TEST(Cli, RunReadsAScenarioFile)
+{
+    tools::testing::TempDir dir;
+    const std::string path = (dir.path() / "a.json").string();
+    ASSERT_EQ(writeScenario(path, "solid.sludge", {{"Q", "100"}, {"eta", "100"}}), "");
+    // 100·300·1.0/0.8/300·1e-3 = 0.125; with Q=50 after the file: 0.0625; with Q=50 before: the file's 100.
+    EXPECT_EQ(cli({"run", "solid.sludge", "--inputs", path}).out, "V=0.125\n");
+    EXPECT_EQ(cli({"run", "solid.sludge", "--inputs", path, "Q=50"}).out, "V=0.0625\n");
+    EXPECT_EQ(cli({"run", "solid.sludge", "Q=50", "--inputs", path}).out, "V=0.125\n");
+    EXPECT_EQ(cli({"run", "solid.sludge", "--inputs", path, "--json"}).code, kExitOk);
+
+    // Files that do not fit: exit 2 and the reason; a missing file name: usage.
+    const std::string other = (dir.path() / "other.json").string();
+    ASSERT_EQ(writeScenario(other, "tools.geo_distance", {{"lon1", "1"}}), "");
+    const Outcome wrong = cli({"run", "solid.sludge", "--inputs", other});
+    EXPECT_EQ(wrong.code, kExitRefused);
+    EXPECT_EQ(wrong.err, "qelvo-calc: 文件“" + other + "”是“tools.geo_distance”的方案，不能用于“solid.sludge”，无法打开！\n");
+    EXPECT_EQ(wrong.out, "");
+    tools::testing::write(other, R"({"calculator":"solid.sludge","inputs":{"V":"1"}})");
+    EXPECT_EQ(cli({"run", "solid.sludge", "--inputs", other}).code, kExitRefused);
+    EXPECT_EQ(cli({"run", "solid.sludge", "--inputs", (dir.path() / "none.json").string()}).code, kExitRefused);
+    EXPECT_EQ(cli({"run", "solid.sludge", "--inputs"}).code, kExitUsage);
 }
 
 TEST(Cli, UsageErrorsExit64)

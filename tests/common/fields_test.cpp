@@ -87,6 +87,30 @@ TEST(Fields, ChoicesByIndexOrTextAndChecksZeroOrOne)
     EXPECT_EQ(s.on, 1);
 }
 
+// A file's texts are checked before any is used: the check takes exactly what assignText takes.
+TEST(Fields, AcceptsTextAgreesWithAssign)
+{
+    const std::vector<std::pair<std::string, std::vector<const char*>>> cases = {
+        {"f", {"0.1", " 2e3 ", "abc", "", "1e39", "-0", "0"}},
+        {"d", {"1e300", "1e309", ".5", "0.5", "nan"}},
+        {"n", {"42", "2.5", "2147483648", "-3"}},
+        {"s", {"", "上海", "\xff"}},
+        {"mode", {"碱性", "1", "2", "-1", "中性"}},
+        {"on", {"0", "1", "2", "yes"}},
+    };
+    for (const auto& [key, texts] : cases) {
+        for (const char* text : texts) {
+            Sample s;
+            EXPECT_EQ(acceptsText(byKey(key).desc, text), assignText(s, byKey(key), text)) << key << "=" << text;
+        }
+    }
+    EXPECT_FALSE(acceptsText(byKey("s").desc, "\xff"));
+    EXPECT_TRUE(acceptsText(byKey("mode").desc, "碱性"));
+    EXPECT_FALSE(acceptsText(byKey("f").desc, "1e39"));  // beyond single precision
+    EXPECT_EQ(parseWhole(byKey("mode").desc, "碱性"), 1);
+    EXPECT_EQ(parseWhole(byKey("on").desc, "2"), std::nullopt);
+}
+
 TEST(Fields, TextsMustBeUtf8)
 {
     Sample s;

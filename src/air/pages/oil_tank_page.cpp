@@ -32,6 +32,7 @@ OilTankPage::OilTankPage(QWidget* parent) : FormPage(QStringLiteral("根据石�
     line_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     addBelowButtons(line_);
     binder().write();
+    addScenarios(def, input_);
     showForm();
     for (QComboBox* list : {calculation_, tank_})
         connect(list, &QComboBox::currentIndexChanged, this, [this] { showForm(); });

@@ -94,6 +94,7 @@ PointSourcePage::PointSourcePage(const PageSlot& slot, QWidget* parent)
     for (int In::*mode : {&In::hMode, &In::diffusionMode})
         connect(weather_->choiceGroup(input_, mode), &QButtonGroup::idToggled, this, [this] { applyRules(); });
     applyRules();
+    addScenarioActions(this, joinScenarioSources({source_->scenarioSource(def, input_), weather_->scenarioSource(def, input_)}));
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { readForms(); });
 
     auto* layout = new QVBoxLayout(this);

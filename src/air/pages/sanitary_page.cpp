@@ -36,6 +36,7 @@ SanitaryPage::SanitaryPage(QWidget* parent) : FormPage(QStringLiteral("卫生防
     addButton(QStringLiteral("计算无组织排放量结果"), [this] { compute(1); })
         ->setToolTip(QString::fromUtf8(air::kSanitaryEmissionTip));
     binder().write();
+    addScenarios(def, input_);
     showChoices();
 }
 

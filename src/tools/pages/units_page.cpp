@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 #include <algorithm>
 
+#include "common/shipped_files.h"
 #include "presentation/messages.h"
 
 namespace qelvo::ui {
@@ -25,7 +26,7 @@ constexpr int kMaxErrorText = 99;
 
 tools::UnitFilePlaces programUnitFilePlaces()
 {
-    return {QCoreApplication::applicationDirPath().toStdString(),
+    return {shippedFolder(QCoreApplication::applicationDirPath().toStdString(), tools::kUnitFileName),
             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString()};
 }
 

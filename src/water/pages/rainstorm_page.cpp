@@ -69,6 +69,18 @@ RainstormPage::RainstormPage(QWidget* parent)
     // At opening the formula shows without its unit.
     formula_->setPlainText(fittedDisplay(water::rainstormDisplay(*water::rainstormEntry(0, 0), false), formula_->fontMetrics()));
     binder().write();
+    // The lists follow a scenario's province and city as they follow the user's choice.
+    ScenarioSource scenarios = scenarioSource(def, input_);
+    scenarios.show = [this, show = scenarios.show](const Assignments& texts) {
+        show(texts);
+        const QString city = QString::fromStdString(input_.city);
+        selectProvince(input_.province);
+        int index = cities_->findText(city);
+        if (index < 0) index = parseInteger(input_.city).value_or(0);
+        if (index >= 0 && index < cities_->count()) cities_->setCurrentIndex(index);
+        selectCity(cities_->currentIndex());
+    };
+    addScenarioActions(this, std::move(scenarios));
     connect(provinces_, &QComboBox::activated, this, &RainstormPage::selectProvince);
     connect(cities_, &QComboBox::activated, this, &RainstormPage::selectCity);
 }

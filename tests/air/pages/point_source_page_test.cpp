@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDir>
@@ -189,6 +190,34 @@ TEST_F(PointSourcePageTest, EnteredValuesAndTheKeptHeatRelease)
     EXPECT_TRUE(text.contains("烟筒出口风速U=4.000000 [m/s]"));
     EXPECT_TRUE(text.contains("烟筒有效高度He=80.000000 [m]"));
     EXPECT_TRUE(text.contains("烟气热释放率Qh=760.616577 [KJ/s]"));  // from the last automatic rise
+}
+
+// The inputs of both forms go into one scenario and come back to their own forms, modes
+// and drop-down lists included.
+TEST_F(PointSourcePageTest, OneScenarioForBothForms)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("point.json");
+    const FileHandler previous = setFileHandler([&](QWidget*, const FileRequest&) { return path; });
+    mode(page.sourceForm(), &PointSourceInput::uMode)->button(1)->click();
+    type("U", "4.5");
+    type("H", "60");
+    page.stabilityList()->setCurrentIndex(4);
+    type("latitude", "31.2");
+    page.findChild<QAction*>("saveScenario")->trigger();
+
+    mode(page.sourceForm(), &PointSourceInput::uMode)->button(0)->click();
+    type("H", "1");
+    type("latitude", "1");
+    page.stabilityList()->setCurrentIndex(0);
+    page.findChild<QAction*>("openScenario")->trigger();
+    EXPECT_EQ(mode(page.sourceForm(), &PointSourceInput::uMode)->checkedId(), 1);
+    EXPECT_TRUE(edit(&page, "U")->isEnabled());  // the mode's rule followed
+    EXPECT_EQ(edit(&page, "U")->text(), "4.5");
+    EXPECT_EQ(edit(&page, "H")->text(), "60");
+    EXPECT_EQ(edit(&page, "latitude")->text(), "31.2");
+    EXPECT_EQ(page.stabilityList()->currentIndex(), 4);
+    setFileHandler(previous);
 }
 
 TEST_F(PointSourcePageTest, CurveWindowFromTheAxisConcentrations)

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,7 +12,9 @@
 
 #include "presentation/help_topics.h"
 #include "presentation/help_window.h"
+#include "common/scenario.h"
 #include "support/ui_seams.h"
+#include "tools/temp_dir.h"
 #include "support/widgets.h"
 
 namespace qelvo::ui {
@@ -107,6 +110,32 @@ TEST(SludgePage, ReferenceButtonOpensTheSameLocalTopicEachTime)
     EXPECT_TRUE(QFileInfo::exists(helpFilePath(help->currentTopic())));
     EXPECT_EQ(help->browser()->documentTitle(), "沉淀池污泥量计算");
     help->close();
+}
+
+// A scenario saved from the page computes the same from the command line's definition
+// (qelvo-calc run solid.sludge --inputs FILE runs this Calculator).
+TEST(SludgePage, ASavedScenarioRunsAsOnThePage)
+{
+    tools::testing::TempDir dir;
+    const QString path = QString::fromStdString((dir.path() / "sludge.json").string());
+    const FileHandler previous = setFileHandler([&](QWidget*, const FileRequest&) { return path; });
+    std::unique_ptr<SludgePage> page(createSludgePage(nullptr));
+    edit(page.get(), "Q")->setText("80");
+    edit(page.get(), "P")->setText("25");
+    page->findChild<QAction*>("saveScenario")->trigger();
+    button(page.get(), "计算结果")->click();
+    setFileHandler(previous);
+
+    const Calculator calc = eraseTypes(tools::sludgeCalculator());
+    std::vector<FieldSpec> specs;
+    for (const auto& input : calc.inputs) specs.push_back(input.desc);
+    const ScenarioRead read = readScenario(path.toStdString(), calc.id, specs);
+    ASSERT_EQ(read.problem, "");
+    const RunOutcome outcome = calc.run(read.scenario.inputs);
+    ASSERT_EQ(outcome.status, RunOutcome::Status::Ok);
+    // 80·300·0.6/(1−0.25)/300·1e-3 = 0.064
+    EXPECT_EQ(outcome.report.fields, (std::vector<std::pair<std::string, std::string>>{{"V", "0.064"}}));
+    EXPECT_EQ(edit(page.get(), "V")->text(), "0.064");
 }
 
 }  // namespace
