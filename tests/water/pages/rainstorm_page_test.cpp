@@ -67,6 +67,8 @@ TEST(RainstormPage, TheFractionBarSpansItsNumerator)
         }
     }
     EXPECT_GT(checked, 100);
+}
+
 // A scenario names the province and the city; opening it moves both lists and the formula.
 TEST(RainstormPage, AScenarioSetsTheListsAsAChoiceDoes)
 {
