@@ -23,6 +23,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <stdlib.h>  // mkdtemp
 #include <filesystem>
 #include <fstream>
 #include <future>
@@ -289,8 +290,38 @@ TEST(Calculators, DefaultsReadBackUnchanged)
     }
 }
 
+namespace fs = std::filesystem;
+
+// Runs a test in a fresh folder of its own: the walk hands hostile texts to keys that name
+// files (the unit converter's file=, which creates a missing file as its page does), and
+// those files must not land among the build's.
+class InFreshFolder {
+public:
+    InFreshFolder()
+    {
+        std::string pattern = (fs::temp_directory_path() / "qelvo-walk-XXXXXX").string();
+        if (::mkdtemp(pattern.data())) {
+            folder_ = pattern;
+            fs::current_path(folder_);
+        }
+    }
+    ~InFreshFolder()
+    {
+        std::error_code ignored;
+        fs::current_path(previous_, ignored);
+        if (!folder_.empty()) fs::remove_all(folder_, ignored);
+    }
+    InFreshFolder(const InFreshFolder&) = delete;
+    InFreshFolder& operator=(const InFreshFolder&) = delete;
+
+private:
+    fs::path previous_ = fs::current_path();
+    fs::path folder_;
+};
+
 TEST(Calculators, HostileValuesEndInAResultOrARefusal)
 {
+    const InFreshFolder folder;
     const double budget = budgetSeconds();
     for (const auto& calc : calculators()) {
         Walk walk(calc);
