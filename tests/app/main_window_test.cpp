@@ -322,9 +322,8 @@ TEST(MainWindow, CalculatorPagesOfferScenarios)
     MainWindow w;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         const std::string& id = programCatalogue().pageSlot(slot).calculatorId;
-        // The unit converter's lists come from its data file; the estimation page keeps its
-        // pollutant and terrain tables out of scenarios for now.
-        if (id.empty() || id == "tools.units" || id == "air.screen3") continue;
+        // The unit converter's lists come from its data file.
+        if (id.empty() || id == "tools.units") continue;
         EXPECT_NE(w.page(slot)->findChild<QAction*>("saveScenario"), nullptr) << id;
         EXPECT_NE(w.page(slot)->findChild<QAction*>("openScenario"), nullptr) << id;
     }

@@ -27,6 +27,7 @@
 #include "presentation/messages.h"
 #include "presentation/page_style.h"
 #include "presentation/result_table.h"
+#include "presentation/scenario_actions.h"
 #include "presentation/tab_sheet.h"
 
 namespace qelvo::ui {
@@ -68,6 +69,22 @@ std::vector<InputGrid::Row> gridRows(const std::vector<air::TerrainRow>& rows)
     return out;
 }
 
+std::vector<InputGrid::Row> gridRows(const std::vector<air::PollutantEntry>& rows)
+{
+    std::vector<InputGrid::Row> out;
+    for (const auto& e : rows) out.push_back({e.name, e.q, e.standard});
+    return out;
+}
+
+// The calculator's text of a table, by its key; null for the other keys.
+std::string* tableTextOf(air::ScreeningInput& in, const std::string& key)
+{
+    if (key == "pollutants") return &in.pollutantsText;
+    if (key == "simpleTerrain") return &in.simpleTerrainText;
+    if (key == "arbitraryPoints") return &in.arbitraryPointsText;
+    return nullptr;
+}
+
 QGroupBox* tableGroup(const QString& title, InputGrid* grid)
 {
     auto* box = new QGroupBox(title);
@@ -102,9 +119,7 @@ ScreeningPage::ScreeningPage(const PageSlot& slot, QWidget* parent)
         const air::PollutantEntry e = air::newPollutantRow();
         return InputGrid::Row{e.name, e.q, e.standard};
     };
-    std::vector<InputGrid::Row> initial;
-    for (const auto& e : air::defaultPollutants()) initial.push_back({e.name, e.q, e.standard});
-    pollutants_->setRows(initial);
+    pollutants_->setRows(gridRows(air::defaultPollutants()));
     pollutants_->setMinimumHeight(kRowHeight * 6);
     connect(pollutants_, &InputGrid::cellEdited, this, &ScreeningPage::nameEdited);
 
@@ -249,10 +264,85 @@ ScreeningPage::ScreeningPage(const PageSlot& slot, QWidget* parent)
     connect(typeForm_->lineEdit(s, &S::volumeBuildingHeight), &QLineEdit::textEdited, this,
             [this] { verticalChanged(true); });
     showType(s.type);
+    addScenarios();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(tabs_);
+}
+
+air::ScreeningInput ScreeningPage::tableTexts() const
+{
+    air::ScreeningInput in;
+    in.pollutantsText = air::tableText(pollutants_->rows());
+    in.simpleTerrainText = air::tableText(simpleTerrain_->rows());
+    in.arbitraryPointsText = air::tableText(arbitraryPoints_->rows());
+    return in;
+}
+
+void ScreeningPage::addScenarios()
+{
+    using In = air::ScreeningInput;
+    const auto& def = air::screen3Calculator();
+    const std::pair<const char*, InputGrid*> grids[] = {
+        {"pollutants", pollutants_}, {"simpleTerrain", simpleTerrain_}, {"arbitraryPoints", arbitraryPoints_}};
+    const auto gridOf = [grids](const std::string& key) -> InputGrid* {
+        for (const auto& [k, grid] : grids)
+            if (key == k) return grid;
+        return nullptr;
+    };
+    ScenarioSource forms = joinScenarioSources({sourceForm_->scenarioSource(def, input_),
+                                                otherForm_->scenarioSource(def, input_),
+                                                typeForm_->scenarioSource(def, input_)});
+    ScenarioSource scenarios = forms;
+    // The tables are saved as the calculator reads them, and only what it reads back as the
+    // same rows.
+    scenarios.read = [this, forms, grids] {
+        if (!forms.read()) return false;
+        Refusal refusal;
+        for (const auto& [key, grid] : grids)
+            if (!refusal.refused()) refusal = air::checkTableCells(grid->rows(), key);
+        if (!refusal.refused()) refusal = air::readScreeningInput(tableTexts()).refusal;
+        if (refusal.refused()) refuse(refusal);
+        return !refusal.refused();
+    };
+    scenarios.texts = [this, forms] {
+        In tables = tableTexts();
+        Assignments texts = forms.texts();
+        for (auto& [key, text] : texts)
+            if (const std::string* table = tableTextOf(tables, key)) text = *table;
+        return texts;
+    };
+    // The tables are read first, so that one the calculator refuses leaves the page as it
+    // was; then the choices and checks, the fields, and the tables' rows.
+    scenarios.show = [this, forms, gridOf](const Assignments& texts) {
+        In tables = tableTexts();
+        for (const auto& [key, text] : texts)
+            if (std::string* table = tableTextOf(tables, key)) *table = text;
+        const air::ScreeningRequest request = air::readScreeningInput(tables);
+        if (request.refusal.refused()) return refuse(request.refusal);
+        // The tables stay out of the forms, whose record would be written back over choices
+        // just shown.
+        Assignments choices, fields;
+        for (const auto& item : texts) {
+            if (gridOf(item.first)) continue;
+            bool choice = false;
+            for (const auto& f : air::screen3Calculator().inputs)
+                if (f.desc.key == item.first)
+                    choice = f.desc.kind == FieldKind::Choice || f.desc.kind == FieldKind::Check;
+            (choice ? choices : fields).push_back(item);
+        }
+        forms.show(choices);
+        forms.show(fields);
+        pollutants_->setRows(gridRows(request.pollutants));
+        simpleTerrain_->setRows(gridRows(request.source.simpleTerrain));
+        arbitraryPoints_->setRows(gridRows(request.source.arbitraryPoints));
+    };
+    scenarios.widgetFor = [forms, gridOf](const std::string& key) -> QWidget* {
+        if (InputGrid* grid = gridOf(key)) return grid->table();
+        return forms.widgetFor(key);
+    };
+    addScenarioActions(this, std::move(scenarios));
 }
 
 void ScreeningPage::showType(int type)

@@ -59,6 +59,10 @@ public:
 
 private:
     void readForms();
+    // Ctrl+S, Ctrl+O and the right-click menu: the forms' fields and the three tables.
+    void addScenarios();
+    // The tables as the calculator's texts.
+    air::ScreeningInput tableTexts() const;
     air::ScreeningSource source() const;
     // The record as its source-description members are reached.
     const air::ScreeningSource& record() const { return input_; }

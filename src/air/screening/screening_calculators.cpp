@@ -58,8 +58,17 @@ SplitTable splitTable(std::string_view text, std::size_t cells, bool lastOptiona
     }
 }
 
-Refusal tableRefusal(const SplitTable& t, const std::string& name, const char* form, std::size_t maxRows, const char* key)
+// The tables' names in messages, by their keys.
+std::string tableName(std::string_view key)
 {
+    if (key == "pollutants") return "污染物";
+    if (key == "simpleTerrain") return "简单地形连续自动点输入";
+    return "任意地形任意点输入";
+}
+
+Refusal tableRefusal(const SplitTable& t, const char* form, std::size_t maxRows, const char* key)
+{
+    const std::string name = tableName(key);
     if (t.tooMany) return {cformat("%s最多%zu行，请重新输入！", name.c_str(), maxRows), key};
     if (t.malformed) return {name + "应写成 " + form + "，多行之间用逗号分隔，请重新输入！", key};
     return {};
@@ -89,7 +98,7 @@ ScreeningRequest readScreeningInput(const ScreeningInput& in)
     deriveVolumeDimensions(r.source);
 
     const SplitTable pollutants = splitTable(in.pollutantsText, 3, false, kMaxPollutantRows);
-    r.refusal = tableRefusal(pollutants, "污染物", "名称:源强:标准", kMaxPollutantRows, "pollutants");
+    r.refusal = tableRefusal(pollutants, "名称:源强:标准", kMaxPollutantRows, "pollutants");
     if (r.refusal.refused()) return r;
     if (pollutants.rows.empty()) {
         r.refusal = {"至少需要一个污染物，请重新输入！", "pollutants"};
@@ -98,15 +107,38 @@ ScreeningRequest readScreeningInput(const ScreeningInput& in)
     for (const auto& row : pollutants.rows) r.pollutants.push_back({row[0], row[1], row[2]});
 
     const SplitTable simple = splitTable(in.simpleTerrainText, 2, true, kMaxTerrainRows);
-    r.refusal = tableRefusal(simple, "简单地形连续自动点输入", "距离:相对源高", kMaxTerrainRows, "simpleTerrain");
+    r.refusal = tableRefusal(simple, "距离:相对源高", kMaxTerrainRows, "simpleTerrain");
     if (r.refusal.refused()) return r;
     r.source.simpleTerrain = terrainRows(simple);
 
     const SplitTable points = splitTable(in.arbitraryPointsText, 2, true, kMaxTerrainRows);
-    r.refusal = tableRefusal(points, "任意地形任意点输入", "距离:相对源高", kMaxTerrainRows, "arbitraryPoints");
+    r.refusal = tableRefusal(points, "距离:相对源高", kMaxTerrainRows, "arbitraryPoints");
     if (r.refusal.refused()) return r;
     r.source.arbitraryPoints = terrainRows(points);
     return r;
+}
+
+Refusal checkTableCells(const std::vector<std::vector<std::string>>& rows, const std::string& key)
+{
+    for (const auto& row : rows)
+        for (const auto& cell : row)
+            if (cell.find(kRowSeparator) != std::string::npos || cell.find(kCellSeparator) != std::string::npos)
+                return {tableName(key) + "中不能含有逗号或冒号，请重新输入！", key};
+    return {};
+}
+
+std::string tableText(const std::vector<std::vector<std::string>>& rows)
+{
+    std::string text;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const auto& row = rows[r];
+        if (r) text += kRowSeparator;
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            if (c) text += kCellSeparator;
+            text += row[c];
+        }
+    }
+    return text;
 }
 
 ScreeningEstimate computeScreening(const ScreeningInput& in)

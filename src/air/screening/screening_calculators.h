@@ -10,6 +10,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "air/screening/estimation.h"
 #include "air/screening/protection_distance.h"
@@ -51,6 +52,12 @@ struct ScreeningRequest {
     Refusal refusal;
 };
 ScreeningRequest readScreeningInput(const ScreeningInput& in);
+
+// A table's rows as the text readScreeningInput reads back into the same rows, and the
+// refusal of rows that would not come back so: a cell holding a comma or a colon (the table
+// named by its key).
+std::string tableText(const std::vector<std::vector<std::string>>& rows);
+Refusal checkTableCells(const std::vector<std::vector<std::string>>& rows, const std::string& key);
 
 ScreeningEstimate computeScreening(const ScreeningInput& in);
 void presentScreening(const ScreeningEstimate& out, Report& report);

@@ -7,6 +7,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <algorithm>
 
 #include "air/pages/input_grid.h"
 #include "air/pages/protection_distance_page.h"
@@ -26,11 +28,13 @@
 #include "air/screening/screening_engine_choice.h"
 #include "app/page_factory.h"
 #include "common/number_parse.h"
+#include "common/scenario.h"
 #include "presentation/form_page.h"
 #include "presentation/result_table.h"
 #include "presentation/tab_sheet.h"
 #include "support/ui_seams.h"
 #include "support/widgets.h"
+#include "tools/temp_dir.h"
 
 namespace qelvo::ui {
 namespace {
@@ -520,6 +524,88 @@ TEST_F(ScreeningPageTest, AFailedRunIsSaidAndLeavesItsColumnsEmpty)
     EXPECT_EQ(table()->text(max, 5), "270.2");
     EXPECT_TRUE(table()->text(max, 6).isEmpty());
     EXPECT_TRUE(report().endsWith("估算模型：SCREEN3\n")) << report().toStdString();
+}
+
+// A scenario holds the fields and the three tables as the calculator reads them; opening it
+// restores the page, and the file runs through the calculator to the page's result.
+TEST_F(ScreeningPageTest, AScenarioKeepsTheTablesAndRunsAsThePageDoes)
+{
+    tools::testing::TempDir dir;
+    const std::string path = (dir.path() / "估算.json").string();
+    const FileHandler previous = setFileHandler([&](QWidget*, const FileRequest&) { return QString::fromStdString(path); });
+    const auto save = [&] { page.findChild<QAction*>("saveScenario")->trigger(); };
+    const auto open = [&] { page.findChild<QAction*>("openScenario")->trigger(); };
+    const std::vector<InputGrid::Row> pollutants{{"SO2", "1", "0.5"}, {"NO2", "2", "0.24"}};
+    const std::vector<InputGrid::Row> points{{"300", "5"}};
+    setRows(page.pollutantGrid(), pollutants);
+    setRows(page.arbitraryPointGrid(), points);
+    chooseType(1);  // 面源
+    edit(&page, "areaHeight")->setText("12");
+    edit(&page, "stackHeight")->setText("40");
+    page.meteorologyList()->setCurrentIndex(1);  // 指定稳定度
+    save();
+    const ScenarioRead saved = parseScenario(tools::testing::slurp(path), "估算.json");
+    ASSERT_TRUE(saved.problem.empty()) << saved.problem;
+    std::vector<std::string> keys;
+    for (const auto& [key, text] : saved.scenario.inputs) keys.push_back(key);
+    std::vector<std::string> inputs;
+    for (const auto& f : air::screen3Calculator().inputs) inputs.push_back(f.desc.key);
+    EXPECT_EQ(keys, inputs);
+    for (const std::pair<std::string, std::string> item :
+         {std::pair<std::string, std::string>{"pollutants", "SO2:1:0.5,NO2:2:0.24"}, {"simpleTerrain", "5000:0"},
+          {"arbitraryPoints", "300:5"}, {"type", "1"}, {"areaHeight", "12"}, {"meteorology", "1"}})
+        EXPECT_NE(std::find(saved.scenario.inputs.begin(), saved.scenario.inputs.end(), item), saved.scenario.inputs.end())
+            << item.first;
+
+    setRows(page.pollutantGrid(), {{"CO", "1", "10"}});
+    setRows(page.simpleTerrainGrid(), {{"100", "0"}, {"200", "0"}});
+    setRows(page.arbitraryPointGrid(), {});
+    chooseType(0);
+    edit(&page, "areaHeight")->setText("5");
+    edit(&page, "stackHeight")->setText("55");
+    page.meteorologyList()->setCurrentIndex(0);
+    showResults();  // the record holds the changed page
+    clickTab(page.tabs(), 0);
+    open();
+    EXPECT_EQ(page.pollutantGrid()->rows(), pollutants);
+    EXPECT_EQ(page.simpleTerrainGrid()->rows(), (std::vector<InputGrid::Row>{{"5000", "0"}}));
+    EXPECT_EQ(page.arbitraryPointGrid()->rows(), points);
+    EXPECT_EQ(page.typeList()->currentIndex(), 1);
+    EXPECT_EQ(page.typeForm()->group()->title(), "面源参数");
+    EXPECT_EQ(edit(&page, "areaHeight")->text(), "12");
+    EXPECT_EQ(edit(&page, "stackHeight")->text(), "40");
+    EXPECT_EQ(page.meteorologyList()->currentIndex(), 1);
+    EXPECT_TRUE(field("stability")->isEnabled());
+
+    showResults();
+    EXPECT_TRUE(report().startsWith("所筛选的污染物中NO2的Pmax最大\n")) << report().toStdString();
+    std::vector<FieldSpec> specs;
+    for (const auto& f : air::screen3Calculator().inputs) specs.push_back(f.desc);
+    const ScenarioRead read = readScenario(path, "air.screen3", specs);
+    ASSERT_TRUE(read.problem.empty()) << read.problem;
+    const RunOutcome run = eraseTypes(air::screen3Calculator()).run(read.scenario.inputs);
+    ASSERT_EQ(run.status, RunOutcome::Status::Ok) << run.problem << run.refusal.message;
+    EXPECT_EQ(run.report.text, report().toStdString());
+
+    // A cell that would split, and a table the calculator refuses, are said: nothing is saved
+    // or shown.
+    clickTab(page.tabs(), 0);
+    const std::string before = tools::testing::slurp(path);
+    testing::RecordMessages messages;
+    setRows(page.pollutantGrid(), {{"SO2:x", "1", "0.5"}});
+    save();
+    setRows(page.pollutantGrid(), pollutants);
+    setRows(page.simpleTerrainGrid(), {{"100", ""}});
+    save();
+    EXPECT_EQ(tools::testing::slurp(path), before);
+    tools::testing::write(path, R"({"calculator":"air.screen3","inputs":{"stackHeight":"60","simpleTerrain":"100:0:1"}})");
+    open();
+    EXPECT_EQ(messages.texts(), (QStringList{"污染物中不能含有逗号或冒号，请重新输入！",
+                                             "简单地形连续自动点输入应写成 距离:相对源高，多行之间用逗号分隔，请重新输入！",
+                                             "简单地形连续自动点输入应写成 距离:相对源高，多行之间用逗号分隔，请重新输入！"}));
+    EXPECT_EQ(edit(&page, "stackHeight")->text(), "40");
+    EXPECT_EQ(page.simpleTerrainGrid()->rows(), (std::vector<InputGrid::Row>{{"100", ""}}));
+    setFileHandler(previous);
 }
 
 TEST_F(ScreeningPageTest, CancelledReturnsToTheInputs)
