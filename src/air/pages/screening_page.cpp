@@ -400,8 +400,8 @@ void ScreeningPage::lateralChanged(bool lengthChanged)
 void ScreeningPage::verticalChanged(bool buildingChanged)
 {
     const S& s = input_;
-    // A σz0 entered directly stays as the user gave it.
-    if (typeForm_->checkBox(s, &S::sigmaZ0Given)->isChecked()) return;
+    // A change of the release height recomputes σz0 from the site even while σz0 is given
+    // directly (only the site and the building height are locked then), as the page always did.
     const auto number = [&](float S::*m) { return parseSingle(typeForm_->lineEdit(s, m)->text().toStdString()); };
     const int site = buildingChanged ? air::kOnBuilding : typeForm_->choiceGroup(s, &S::volumeSite)->checkedId();
     const auto height = number(&S::volumeHeight), building = number(&S::volumeBuildingHeight);

@@ -202,15 +202,17 @@ TEST_F(ScreeningPageTest, VolumeDimensionsFollowTheForm)
     typeInto("volumeBuildingHeight", "43");  // 43 / 2.15 = 20
     EXPECT_EQ(edit(&page, "sigmaZ0")->text(), "20");
 
-    // Given directly: the site and building height give way to the value, and stay given.
+    // Given directly: the site and building height give way to the value; a new release
+    // height still recomputes it from the site (on the building: 43 / 2.15 = 20).
     EXPECT_FALSE(field("sigmaZ0")->isEnabled());
     page.findChild<QCheckBox*>("sigmaZ0Given")->setChecked(true);
     EXPECT_TRUE(field("sigmaZ0")->isEnabled());
     EXPECT_EQ(page.focusWidget(), field("sigmaZ0"));
     EXPECT_FALSE(field("volumeSite")->isEnabled() || field("volumeBuildingHeight")->isEnabled());
     typeInto("sigmaZ0", "3");
-    typeInto("volumeHeight", "30");
     EXPECT_EQ(edit(&page, "sigmaZ0")->text(), "3");
+    typeInto("volumeHeight", "30");
+    EXPECT_EQ(edit(&page, "sigmaZ0")->text(), "20");
     page.findChild<QCheckBox*>("sigmaZ0Given")->setChecked(false);
     EXPECT_TRUE(field("volumeSite")->isEnabled() && field("volumeBuildingHeight")->isEnabled());
 
