@@ -76,13 +76,13 @@ std::string checkScenario(const Scenario& scenario, const std::string& name, con
         return "文件" + quoted(name) + "是" + quoted(scenario.calculator) + "的方案，不能用于" + quoted(calculatorId)
                + "，无法打开！";
     for (const auto& [key, text] : scenario.inputs) {
-        const FieldSpec* spec = nullptr;
+        const FieldSpec* field = nullptr;
         for (const auto& f : inputs)
-            if (f.key == key) spec = &f;
-        if (!spec) return "文件" + quoted(name) + "中的输入项" + quoted(key) + "不属于" + quoted(calculatorId) + "，无法打开！";
-        if (!acceptsText(*spec, text))
+            if (f.key == key) field = &f;
+        if (!field) return "文件" + quoted(name) + "中的输入项" + quoted(key) + "不属于" + quoted(calculatorId) + "，无法打开！";
+        if (!acceptsText(*field, text))
             return "文件" + quoted(name) + "中 " + validUtf8(key) + "=" + validUtf8(text) + " 不是"
-                   + kindNoun(spec->kind) + "，无法打开！";
+                   + kindNoun(field->kind) + "，无法打开！";
     }
     return {};
 }

@@ -37,9 +37,9 @@ void saveScenario(QWidget* page, const ScenarioSource& source)
     const Assignments texts = source.texts();
     // A text that is no value of its field would make a file that cannot be opened again.
     for (const auto& [key, text] : texts) {
-        for (const auto& spec : source.inputs) {
-            if (spec.key != key || acceptsText(spec, text)) continue;
-            showMessage(page, spec.kind == FieldKind::Integer ? kNotAnInteger : kNotANumber);
+        for (const auto& field : source.inputs) {
+            if (field.key != key || acceptsText(field, text)) continue;
+            showMessage(page, field.kind == FieldKind::Integer ? kNotAnInteger : kNotANumber);
             if (QWidget* w = source.widgetFor ? source.widgetFor(key) : nullptr) {
                 w->setFocus();
                 if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->selectAll();
