@@ -5,6 +5,8 @@
 
 #include "common/number_format.h"
 
+#include "support/refusal_cases.h"
+
 namespace qelvo::water {
 namespace {
 
@@ -64,6 +66,22 @@ TEST(WaterTemperature, RowCapIsTheCommonOne)
     in.xmax = 100'001;
     EXPECT_EQ(computeTemperature(in).refusal.message, kTooManyRows);
     EXPECT_EQ(computeTemperature(in).refusal.focusKey, "xc");
+}
+
+TEST(WaterTemperature, RefusesWhatLeavesTheFormulaUndefined)
+{
+    testing::expectRefusals<TemperatureInput>({
+        {[](TemperatureInput& i) { i.Qh = 0, i.Qp = 0; }, "河水流量与废水流量之和必须大于0，请重新输入！", "Qh"},
+        {[](TemperatureInput& i) { i.Qh = 1, i.Qp = -1; }, "河水流量与废水流量之和必须大于0，请重新输入！", "Qh"},
+        {[](TemperatureInput& i) { i.u = 0; }, "河水流速u必须大于0，请重新输入！", "u"},
+        {[](TemperatureInput& i) { i.H = 0; }, "河流平均水深H必须大于0，请重新输入！", "H"},
+        {[](TemperatureInput& i) { i.xc = 0; }, "距离间隔xc必须大于0，请重新输入！", "xc"},
+    }, &computeTemperature);
+    // No river at all, only the wastewater: fully mixed at its own temperature, 100 °C.
+    TemperatureInput only;
+    only.Qh = 0;
+    ASSERT_FALSE(computeTemperature(only).refusal.refused());
+    EXPECT_DOUBLE_EQ(computeTemperature(only).T0, 100);
 }
 
 }  // namespace
