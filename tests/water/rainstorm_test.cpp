@@ -116,6 +116,8 @@ TEST(Rainstorm, DisplayTexts)
 //     numerator at 5 + (20 − 17)/2 = 6, denominator at 5 + (20 − 10)/2 = 10, exponent at 10 + 5.
 //   水城: "(42.25+62.6lgP)" 15, "(t+35)" 6 and no exponent: b = 7 + 2 = 9; 5 + 1 = 6 and 5 + 6 = 11.
 //   南宁: "10500×(1+0.707lgP)" 18, "t+21.1P" 7 + "0.119" 5: b = 9 + 2 = 11; 5 + 2 = 7, 5 + 5 = 10, 10 + 7.
+//   上海: "5544×(P^0.3-0.42)" 17, "(t+10+7lgP)" 11 + "0.82+0.07lgP" 12 (the exponent's brackets
+//     dropped): b = 11 + 2 = 13; 5 + (26 − 17)/2 = 9, 5 + (26 − 23)/2 = 6, 6 + 11.
 TEST(Rainstorm, LaidOutDisplays)
 {
     const std::pair<const char*, std::string> cases[] = {
@@ -127,6 +129,9 @@ TEST(Rainstorm, LaidOutDisplays)
         {"q = 10500(1 + 0.707·lgP)/(t + 21.1·P^0.119)",
          std::string(7, ' ') + "10500×(1+0.707lgP)\nq =  ───────────  [升/秒·公顷]\n" + std::string(17, ' ') + "0.119\n" +
              std::string(10, ' ') + "t+21.1P"},
+        {"q = 5544(P^0.3 − 0.42)/(t + 10 + 7·lgP)^(0.82 + 0.07·lgP)",
+         std::string(9, ' ') + "5544×(P^0.3-0.42)\nq =  ─────────────  [升/秒·公顷]\n" + std::string(17, ' ') +
+             "0.82+0.07lgP\n" + std::string(6, ' ') + "(t+10+7lgP)"},
     };
     for (const auto& [formula, text] : cases) EXPECT_EQ(RainFormula(formula).display(), text) << formula;
 }
