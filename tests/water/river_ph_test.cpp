@@ -84,13 +84,14 @@ TEST(RiverPh, AcidAlkaliAndRefusals)
 {
     PhInput in;
     PhResult r = computePh(in);
-    const double M = 10.5 * 1;
-    EXPECT_NEAR(r.pH, 7 + std::log((M - 5) / (10 * r.Ka1 * 7 * 5 + M)), 1e-5);
+    // M = (10 + 0.5)·1 = 10.5, Qp·Cap = 5: 7 + ln(5.5/(10·0.415·7·5 + 10.5)) = 7 + ln(5.5/155.75) = 3.656496
+    EXPECT_NEAR(r.pH, 3.656496, 1e-5);
     EXPECT_NE(makeReport(phCalculator(), r).text.find("污染物为酸性物质\n碳酸一级平衡常数 Ka1 =0.415\n"), std::string::npos);
     in.kind = 1;
     in.Cw = 0.5f;
     r = computePh(in);
-    EXPECT_NEAR(r.pH, 7 + std::log((M + 0.25) / (M - 10 * r.Ka1 * 7 * 0.25)), 1e-5);
+    // Qp·Cbp = 0.25: 7 + ln(10.75/(10.5 − 10·0.415·7·0.25)) = 7 + ln(10.75/3.2375) = 8.200104
+    EXPECT_NEAR(r.pH, 8.200104, 1e-5);
     EXPECT_NE(makeReport(phCalculator(), r).text.find("污染物为碱性物质"), std::string::npos);
     for (float T : {-0.1f, 40.5f}) {
         in.T = T;

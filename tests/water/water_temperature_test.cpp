@@ -17,8 +17,8 @@ TEST(WaterTemperature, DefaultsFallFromTheMixedTowardsTheEquilibrium)
     EXPECT_EQ(r.rows.front().x, 50.0f);
     EXPECT_EQ(r.rows.back().x, 2000.0f);
     EXPECT_DOUBLE_EQ(r.T0, 90.0 / 11 + 10);
-    const double dT = 13.5;
-    EXPECT_DOUBLE_EQ(r.K, 15.7 + (0.515 - 0.00425 * dT + 5.1e-5 * dT * dT) * 70.7);
+    // Ts − Td = 13.5: 15.7 + (0.515 − 0.057375 + 0.00929475)·(70 + 0.7) = 15.7 + 0.46691975·70.7 = 48.711226325
+    EXPECT_NEAR(r.K, 48.711226325, 1e-9);
     EXPECT_LT(r.rows.front().T, r.T0);
     for (std::size_t i = 1; i < r.rows.size(); ++i) EXPECT_LT(r.rows[i].T, r.rows[i - 1].T);
     EXPECT_GT(r.rows.back().T, r.Te);
