@@ -49,10 +49,14 @@ TEST(ContourMap, PictureOfAPlane)
     EXPECT_EQ(at(260, 150), white);
     EXPECT_EQ(at(280, 150), white);
     EXPECT_EQ(at(270, 244), red);
+    EXPECT_EQ(at(264, 244), white);  // the dot's radius is 4 pixels
+    EXPECT_EQ(at(277, 244), white);
     EXPECT_EQ(at(580, 55), blue);
     EXPECT_EQ(at(580, 50), white);
     EXPECT_EQ(at(580, 60), white);
-    EXPECT_EQ(at(40, 240), QColor(0, 128, 0));  // the map frame
+    EXPECT_EQ(at(40, 240), QColor(0, 128, 0));  // the map frame, one pixel wide
+    EXPECT_EQ(at(39, 240), white);
+    EXPECT_EQ(at(41, 240), white);
     // Ticks 10 pixels long below the frame's lower corners; "-100" centred under the left one
     // below its tick, "-1" left of the corner and "00" right of it, nothing inside the frame.
     const auto darkIn = [&](QRect r) {

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "common/number_format.h"
 
 namespace qelvo::water {
