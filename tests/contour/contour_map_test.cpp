@@ -72,6 +72,9 @@ TEST(ContourMap, PictureOfAPlane)
     EXPECT_GT(darkIn(QRect(QPoint(20, 466), QPoint(38, 490))), 0);
     EXPECT_GT(darkIn(QRect(QPoint(42, 466), QPoint(60, 490))), 0);
     EXPECT_EQ(darkIn(QRect(QPoint(42, 420), QPoint(100, 448))), 0);
+    // "Y" beside the frame's middle, ending before the ticks' ends (x 30) less a gap of 4.
+    EXPECT_GT(darkIn(QRect(QPoint(0, 215), QPoint(26, 275))), 0);
+    EXPECT_EQ(darkIn(QRect(QPoint(27, 215), QPoint(39, 275))), 0);
 }
 
 }  // namespace
