@@ -64,6 +64,7 @@ TEST(NumberFormat, ResultTextConversions)
     EXPECT_EQ(cformat("%e", 12345.678), "1.234568e+004");
     EXPECT_EQ(cformat("%E", 0.00012), "1.200000E-004");
     EXPECT_EQ(cformat("%.13f", 1.0 / 3), "0.3333333333333");
+    EXPECT_EQ(cformat("%.9f|%.19g|%9.3f", 1.0 / 3, 0.1, 2.5), "0.333333333|0.1000000000000000056|    2.500");
     EXPECT_EQ(cformat("%d%%", 85), "85%");
     EXPECT_EQ(cformat("%s=%d", "N", -3), "N=-3");
     EXPECT_EQ(cformat("Lp=%.2fdB\r\n", 63.0149), "Lp=63.01dB\r\n");

@@ -14,6 +14,11 @@ TEST(LevelSet, SortedWithoutDuplicates)
     s.remove(1);
     s.remove(7);
     EXPECT_EQ(s.values(), (std::vector<float>{1, 3}));
+    s.remove(-1);
+    s.remove(2);  // one past the last
+    EXPECT_EQ(s.values(), (std::vector<float>{1, 3}));
+    s.remove(0);  // the first
+    EXPECT_EQ(s.values(), (std::vector<float>{3}));
 }
 
 TEST(LevelSet, Defaults)

@@ -49,6 +49,9 @@ TEST_F(GridFileTest, WritesTheLayoutOtherGridProgramsRead)
               "0.000123 1.23457e+06 \n\n"
               "0 -2.5 \n\n"
               "7 1e-10 \n\n");
+    // One row: nx 2, ny 1.
+    ASSERT_TRUE(writeGridFile({{"y=0", "1", "2"}}, path("one.grd"), 0, 10, 0, 0, 2));
+    EXPECT_EQ(slurp(path("one.grd")), "DSAA\n2 1\n0 10\n0 0\n0 2\n1 2 \n\n");
 }
 
 TEST_F(GridFileTest, RoundTrip)

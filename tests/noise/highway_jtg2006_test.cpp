@@ -21,8 +21,11 @@ TEST(Highway2006, PageDefaults)
     EXPECT_EQ(cformat("%.2f", r.Ltraffic), "59.02");
     EXPECT_EQ(cformat("%.2f", r.Ltotal), "60.47");
     // A flow of exactly 300 takes the 15·lg rule, more takes 10·lg.
-    EXPECT_NEAR(r.dLd[0], 15 * std::log10(7.5 / std::sqrt(r.r1 * r.r2)), 1e-9);
-    EXPECT_NEAR(r.dLd[1], 10 * std::log10(7.5 / std::sqrt(r.r1 * r.r2)), 1e-9);
+    // x0 = √(30² − 2.6²) − 8 = 21.88712, z = 3 − 1.2 = 1.8: r1 = √(29.38712² + 1.8²) = 29.44220,
+    // r2 = √(74.38712² + 1.8²) = 74.40890, req = √(r1·r2) = 46.80557; 15·lg(7.5/req) = −11.92854
+    // and 10·lg(7.5/req) = −7.95236.
+    EXPECT_NEAR(r.dLd[0], -11.928544, 1e-5);
+    EXPECT_NEAR(r.dLd[1], -7.952363, 1e-5);
     EXPECT_NE(highway2006Details(r).find("L交=59.02 [dB]\r\n加上背景噪声值的预测点公路交通噪声值L环=60.47 [dB] \r\n"),
               std::string::npos);
 }

@@ -93,5 +93,38 @@ TEST(PathDifference, DistancesToTheBarrierMustBeReal)
     EXPECT_FALSE(computePathDifference(in).refusal.refused());
 }
 
+// Whether the receiver sees the source around the end of a finite barrier, near the limit.
+// r = 10 with d1 = 3, d2 = 5 (D = 8): m = √(100 − 64) = 6.
+//   different sides, m1 = 1: m2 = 6 − 1 = 5; the limit (m1 + L/2)·d2/d1 + L/2 is
+//     L 2: 2·5/3 + 1 = 4.33, L 2.5: 2.25·5/3 + 1.25 = 5 (equal: still around), L 3: 2.5·5/3 + 1.5 = 5.67;
+//   same side, m1 < m2: m2 = 1 + 6 = 7; the limit (D·L/2 − d2·m1)/d1 is
+//     L 6.5: (26 − 5)/3 = 7 (equal), L 7: (28 − 5)/3 = 7.67;
+//   same side, m1 ≥ m2, m1 = 8: m2 = 8 − 6 = 2; L 11.5: (46 − 40)/3 = 2 (equal), L 12: (48 − 40)/3 = 2.67.
+TEST(PathDifference, AroundTheEndNearTheLimit)
+{
+    using Path = PathDifferenceResult::Path;
+    const struct {
+        int position;
+        float L, m1;
+        Path path;
+        double m2;
+    } cases[] = {
+        {0, 2, 1, Path::AroundEnd, 5},  {0, 2.5f, 1, Path::AroundEnd, 5}, {0, 3, 1, Path::OverFinite, 5},
+        {2, 6.5f, 1, Path::AroundEnd, 7}, {2, 7, 1, Path::OverFinite, 7},
+        {1, 11.5f, 8, Path::AroundEnd, 2}, {1, 12, 8, Path::OverFinite, 2},
+    };
+    for (const auto& c : cases) {
+        PathDifferenceInput in;
+        in.r = 10;
+        in.position = c.position;
+        in.L = c.L;
+        in.m1 = c.m1;
+        const PathDifferenceResult r = computePathDifference(in);
+        ASSERT_FALSE(r.refusal.refused()) << c.position << " L " << c.L;
+        EXPECT_EQ(int(r.path), int(c.path)) << c.position << " L " << c.L;
+        EXPECT_NEAR(r.m2, c.m2, 1e-12) << c.position << " L " << c.L;
+    }
+}
+
 }  // namespace
 }  // namespace qelvo::noise

@@ -67,6 +67,9 @@ TEST(Bleve, Refusals)
         {{.Pw = 0}, {.Pw = 0.5f}, "饱和水蒸气压Pw必须大于0，请重新输入！", "Pw"},
         // Hv + Cp·ΔT = 434256 + 1737.2·1700 = 3387495.9 J/kg (Cp as float) must stay below Hc.
         {{.Hc = 3387495}, {.Hc = 3387496}, "物质燃烧热Hc必须大于Hv与Cp·T之和，请重新输入！", "Hc"},
+        // 1e6 + 2000·1000 = 3e6 exactly: a heat of combustion of 3e6 J/kg leaves nothing to radiate.
+        {{.Hv = 1e6f, .Hc = 3e6f, .Cp = 2000, .dT = 1000}, {.Hv = 1e6f, .Hc = 3000001, .Cp = 2000, .dT = 1000},
+         "物质燃烧热Hc必须大于Hv与Cp·T之和，请重新输入！", "Hc"},
         {{.RH = 0}, {.RH = 0.5f}, "相对湿度RH必须大于0，请重新输入！", "RH"},
         {{.P = 0}, {.P = 0.5f}, "储罐破裂瞬间储存物料饱和蒸气压力P必须大于0，请重新输入！", "P"},
         {{.x = -1}, {.x = 0}, "预测点离储罐水平距离x不能为负数，请重新输入！", "x"},

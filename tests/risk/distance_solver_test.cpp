@@ -29,6 +29,7 @@ TEST(DistanceSolver, FoundNeverAndBeyond)
         {"below the whole range", 200, 0.1, 100, Reach::Never, 0, "无"},
         {"no range", 0.25, 100, 0.1, Reach::Never, 0, "无"},
         {"no range at zero", 0.25, 0, 100, Reach::Never, 0, "无"},
+        {"an empty range, 1/2² = 0.25 at both ends", 0.25, 2, 2, Reach::Never, 0, "无"},
     };
     for (const auto& c : cases) {
         const DistanceSolution s = distanceWhereFallsTo(inverseSquare, c.level, c.near, c.far);

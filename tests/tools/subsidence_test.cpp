@@ -96,6 +96,10 @@ TEST(Subsidence, HandWorkedPointAtTheInflectionLineOfANarrowPanel)
     EXPECT_NEAR(r.Ky, 0, 1e-9);
     EXPECT_NEAR(r.Uy, 0, 1e-7);
     EXPECT_NEAR(r.ey, 0, 1e-7);
+    // The deepest point lies in the middle, x = 50: C(x) = ½·(erf(√π/2) − erf(−√π/2)) =
+    // erf 0.8862269 = 0.7899086, so Wmax = 789.9086 mm.
+    EXPECT_DOUBLE_EQ(r.xMax, 50);
+    EXPECT_NEAR(r.Wmax, 789.9086, 1e-4);
     // The integration as the page sets it up: from 0 to a, to 1e-7.
     EXPECT_EQ(r.lower, 0);
     EXPECT_EQ(r.upper, 2000);
@@ -269,6 +273,16 @@ TEST(Subsidence, Refusals)
     SubsidenceInput outward;
     outward.s1 = outward.s2 = outward.s3 = outward.s4 = -10;
     EXPECT_FALSE(computeSubsidence(outward).refusal.refused());
+    // Values at or near each limit are accepted.
+    for (void (*change)(SubsidenceInput&) : {+[](SubsidenceInput& i) { i.tanBeta = 1; },
+                                             +[](SubsidenceInput& i) { i.theta = 1; },
+                                             +[](SubsidenceInput& i) { i.theta = 90; },
+                                             +[](SubsidenceInput& i) { i.b = 0; },
+                                             +[](SubsidenceInput& i) { i.alpha = 0; }}) {
+        SubsidenceInput in;
+        change(in);
+        EXPECT_FALSE(computeSubsidence(in).refusal.refused()) << computeSubsidence(in).refusal.message;
+    }
 }
 
 TEST(SubsidenceBasin, GridAroundThePanel)

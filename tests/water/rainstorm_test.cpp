@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/number_format.h"
+
 namespace qelvo::water {
 namespace {
 
@@ -27,33 +29,44 @@ TEST(Rainstorm, TableOf29ProvincesAnd186Formulas)
     }
 }
 
+// q ("%g" of the single-precision value) recomputed independently with Python's math module
+// from the handbook's formulas.
 TEST(Rainstorm, ReferenceCases)
 {
-    const auto q = [](int province, const char* city, double P, double t) {
-        RainstormInput in;
-        in.province = province;
-        in.city = city;
-        in.P = float(P);
-        in.t = float(t);
-        return computeRainstorm(in);
+    const struct {
+        int province;
+        const char* city;
+        float P, t;
+        const char* q;
+    } cases[] = {
+        {0, "", 2, 15, "285.741"},        // 温州: 910(1 + 0.61·lg 2)/15^0.49
+        {0, "宁波", 2, 15, "275.978"},    // i-kind, times 10000/60
+        {0, "2", 2, 15, "275.978"},       // the same city by its index
+        {2, "", 5, 15, "347.601"},        // 上海: the exponent 0.82 + 0.07·lg P depends on P
+        {25, "东兴", 5, 15, "185.024"},   // (lg P)² and P^(−0.159) in the denominator
+        {6, "郑州", 3, 20, "218.538"},    // lg(P + 0.143)
+        {6, "安阳", 3, 20, "259.545"},    // P^0.4 in the numerator
+        {25, "南宁", 3, 20, "318.794"},   // t + 21.1·P^0.119, no outer exponent
+        {25, "柳州", 3, 20, "285.668"},   // P in numerator and denominator
+        {4, "", 3, 20, "256.334"},        // 重庆: t + 12.8·P^0.076
     };
-    const RainstormResult wenzhou = q(0, "", 2, 15);
-    EXPECT_FLOAT_EQ(wenzhou.q, float(910 * (1 + 0.61 * std::log10(2.0)) / std::pow(15.0, 0.49)));
-    EXPECT_FLOAT_EQ(wenzhou.Q, 0.9f * 10000 * wenzhou.q * 0.0001f);
-    // q = 910·(1 + 0.61·lg 2)/15^0.49 = 285.741; Q = 0.9·10000 m^2·q/10^4 = 257.167 L/s = 925.8 m^3/h.
-    EXPECT_EQ(rainstormText(wenzhou), "暴雨强度q=285.741升/秒·公顷\n雨水流量Q=257.167升/秒，即925.8立方米/小时");
-    // i-kind: mm/min times 10000/60.
-    EXPECT_FLOAT_EQ(q(0, "宁波", 2, 15).q,
-                    float((18.105 + 13.9 * std::log10(2.0)) / std::pow(15 + 13.265, 0.778) * 166.66666666666666));
-    EXPECT_FLOAT_EQ(q(0, "2", 2, 15).q, q(0, "宁波", 2, 15).q);  // a city by its index
-    // 上海: the exponent depends on P.
-    const double lg5 = std::log10(5.0);
-    EXPECT_FLOAT_EQ(q(2, "", 5, 15).q,
-                    float(5544 * (std::pow(5.0, 0.3) - 0.42) / std::pow(15 + 10 + 7 * lg5, 0.82 + 0.07 * lg5)));
-    // 东兴: the logarithm squared, P with a negative exponent in the denominator.
-    EXPECT_FLOAT_EQ(q(25, "东兴", 5, 15).q,
-                    float(1217 * (1 + 0.0685 * lg5 * lg5) / (0.439 * (15 + 5) * std::pow(5.0, -0.159))));
-    EXPECT_TRUE(q(1, "北京市", 2, 15).refusal.refused());
+    for (const auto& c : cases) {
+        RainstormInput in;
+        in.province = c.province;
+        in.city = c.city;
+        in.P = c.P;
+        in.t = c.t;
+        const RainstormResult r = computeRainstorm(in);
+        ASSERT_FALSE(r.refusal.refused()) << c.city;
+        EXPECT_EQ(cformat("%g", double(r.q)), c.q) << c.province << " " << c.city;
+    }
+    RainstormInput wenzhou;
+    // Q = 0.9·10000 m² = 0.9 ha times q: 0.9·285.741 = 257.167 L/s = 925.8 m³/h.
+    EXPECT_EQ(rainstormText(computeRainstorm(wenzhou)), "暴雨强度q=285.741升/秒·公顷\n雨水流量Q=257.167升/秒，即925.8立方米/小时");
+    RainstormInput beijing;
+    beijing.province = 1;
+    beijing.city = "北京市";
+    EXPECT_TRUE(computeRainstorm(beijing).refusal.refused());
 }
 
 TEST(Rainstorm, DurationMustBePositiveAReturnPeriodIsShownAsItComes)
@@ -94,6 +107,33 @@ TEST(Rainstorm, DisplayTexts)
     EXPECT_NE(textOf("南宁").find("0.119"), std::string::npos);
     const std::string shuicheng = textOf("水城");
     EXPECT_EQ(std::count(shuicheng.begin(), shuicheng.end(), '\n'), 2);  // no exponent: three lines
+}
+
+// The laid-out display of formulas the handbook's texts do not override. Columns: CJK and "─"
+// count two, so a bar of b characters spans 2b columns; b = (wider of numerator and
+// denominator + exponent)/2 + 2, each line centred on the bar after the 5 columns of "q =  ".
+//   北京: numerator "2001×(1+0.811lgP)" 17 columns, "(t+8)" + "0.711" 10: b = 8 + 2 = 10;
+//     numerator at 5 + (20 − 17)/2 = 6, denominator at 5 + (20 − 10)/2 = 10, exponent at 10 + 5.
+//   水城: "(42.25+62.6lgP)" 15, "(t+35)" 6 and no exponent: b = 7 + 2 = 9; 5 + 1 = 6 and 5 + 6 = 11.
+//   南宁: "10500×(1+0.707lgP)" 18, "t+21.1P" 7 + "0.119" 5: b = 9 + 2 = 11; 5 + 2 = 7, 5 + 5 = 10, 10 + 7.
+//   上海: "5544×(P^0.3-0.42)" 17, "(t+10+7lgP)" 11 + "0.82+0.07lgP" 12 (the exponent's brackets
+//     dropped): b = 11 + 2 = 13; 5 + (26 − 17)/2 = 9, 5 + (26 − 23)/2 = 6, 6 + 11.
+TEST(Rainstorm, LaidOutDisplays)
+{
+    const std::pair<const char*, std::string> cases[] = {
+        {"q = 2001(1 + 0.811·lgP)/(t + 8)^0.711",
+         std::string(6, ' ') + "2001×(1+0.811lgP)\nq =  ──────────  [升/秒·公顷]\n" + std::string(15, ' ') + "0.711\n" +
+             std::string(10, ' ') + "(t+8)"},
+        {"i = (42.25 + 62.6·lgP)/(t + 35)",
+         std::string(6, ' ') + "(42.25+62.6lgP)\ni =  ─────────  [毫米/分钟]\n" + std::string(11, ' ') + "(t+35)"},
+        {"q = 10500(1 + 0.707·lgP)/(t + 21.1·P^0.119)",
+         std::string(7, ' ') + "10500×(1+0.707lgP)\nq =  ───────────  [升/秒·公顷]\n" + std::string(17, ' ') + "0.119\n" +
+             std::string(10, ' ') + "t+21.1P"},
+        {"q = 5544(P^0.3 − 0.42)/(t + 10 + 7·lgP)^(0.82 + 0.07·lgP)",
+         std::string(9, ' ') + "5544×(P^0.3-0.42)\nq =  ─────────────  [升/秒·公顷]\n" + std::string(17, ' ') +
+             "0.82+0.07lgP\n" + std::string(6, ' ') + "(t+10+7lgP)"},
+    };
+    for (const auto& [formula, text] : cases) EXPECT_EQ(RainFormula(formula).display(), text) << formula;
 }
 
 }  // namespace

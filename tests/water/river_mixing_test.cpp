@@ -29,6 +29,7 @@ TEST(Mixing2d, ReferenceCases)
         {"decay K1 = 2", [](Mixing2dInput& i) { i.model = 1, i.K1 = 2; }, "16.4414"},
         // Only the background, decayed over 8640 m at 0.3 m/s: 0.5·e^(−1/3).
         {"decay of the background", [](Mixing2dInput& i) { i.model = 1, i.Cp = 0, i.x = 8640; }, "0.3583"},
+        {"half a metre below the outfall", [](Mixing2dInput& i) { i.x = 0.5f; }, "5.9058"},
         {"another river",
          [](Mixing2dInput& i) { i.x = 60, i.y = 30, i.a = 10, i.B = 40, i.H = 1.5f, i.u = 0.8f, i.My = 2, i.Qp = 0.5f, i.Cp = 300, i.Ch = 1; },
          "2.3295"},
@@ -54,6 +55,7 @@ TEST(CumFlow, ReferenceCases)
         {"on the outfall's line, 100 m", [](CumFlowInput& i) { i.x = 100, i.y = 0; }, "11.5905"},
         {"500 m, 100 m across", [](CumFlowInput& i) { i.x = 500, i.y = 100; }, "8.3631"},
         {"decay K1 = 3", [](CumFlowInput& i) { i.model = 1, i.K1 = 3; }, "24.0173"},
+        {"half a metre below the outfall", [](CumFlowInput& i) { i.x = 0.5f; }, "21.6964"},
         {"another river",
          [](CumFlowInput& i) { i.x = 200, i.y = 40, i.a = 5, i.Qh = 30, i.H = 2, i.u = 0.5f, i.My = 1, i.Qp = 2, i.Cp = 50, i.Ch = 0.3f; },
          "2.4396"},

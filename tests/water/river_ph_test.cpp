@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "common/number_format.h"
 
 namespace qelvo::water {
@@ -37,6 +35,9 @@ TEST(RiverPh, ReferenceCases)
         {{200, 7, 0.5f, 7, 0.5f, 1, 1}, "0.3196 7.12329"},
         {{10, 7, 1, 17, 0.5f, 1, 0}, "0.394 6.11252"},
         {{10, 7, 1, 40, 0.5f, 1, 0}, "0.506 5.96291"},
+        // The table's ends are computed: 0 °C (Ka1 = 2.65·0.1), 1 °C (((5 − 1)·2.65 + 3.04)·0.02 = 0.2728).
+        {{10, 7, 1, 0, 0.5f, 1, 0}, "0.265 6.31817"},
+        {{10, 7, 1, 1, 0.5f, 1, 0}, "0.2728 6.30446"},
     };
     for (const auto& c : cases) {
         const PhResult r = computePh(c.in);
@@ -81,13 +82,14 @@ TEST(RiverPh, AcidAlkaliAndRefusals)
 {
     PhInput in;
     PhResult r = computePh(in);
-    const double M = 10.5 * 1;
-    EXPECT_NEAR(r.pH, 7 + std::log((M - 5) / (10 * r.Ka1 * 7 * 5 + M)), 1e-5);
+    // M = (10 + 0.5)·1 = 10.5, Qp·Cap = 5: 7 + ln(5.5/(10·0.415·7·5 + 10.5)) = 7 + ln(5.5/155.75) = 3.656496
+    EXPECT_NEAR(r.pH, 3.656496, 1e-5);
     EXPECT_NE(makeReport(phCalculator(), r).text.find("污染物为酸性物质\n碳酸一级平衡常数 Ka1 =0.415\n"), std::string::npos);
     in.kind = 1;
     in.Cw = 0.5f;
     r = computePh(in);
-    EXPECT_NEAR(r.pH, 7 + std::log((M + 0.25) / (M - 10 * r.Ka1 * 7 * 0.25)), 1e-5);
+    // Qp·Cbp = 0.25: 7 + ln(10.75/(10.5 − 10·0.415·7·0.25)) = 7 + ln(10.75/3.2375) = 8.200104
+    EXPECT_NEAR(r.pH, 8.200104, 1e-5);
     EXPECT_NE(makeReport(phCalculator(), r).text.find("污染物为碱性物质"), std::string::npos);
     for (float T : {-0.1f, 40.5f}) {
         in.T = T;

@@ -5,6 +5,8 @@
 
 #include "common/number_format.h"
 
+#include "support/refusal_cases.h"
+
 namespace qelvo::water {
 namespace {
 
@@ -15,8 +17,8 @@ TEST(WaterTemperature, DefaultsFallFromTheMixedTowardsTheEquilibrium)
     EXPECT_EQ(r.rows.front().x, 50.0f);
     EXPECT_EQ(r.rows.back().x, 2000.0f);
     EXPECT_DOUBLE_EQ(r.T0, 90.0 / 11 + 10);
-    const double dT = 13.5;
-    EXPECT_DOUBLE_EQ(r.K, 15.7 + (0.515 - 0.00425 * dT + 5.1e-5 * dT * dT) * 70.7);
+    // Ts − Td = 13.5: 15.7 + (0.515 − 0.057375 + 0.00929475)·(70 + 0.7) = 15.7 + 0.46691975·70.7 = 48.711226325
+    EXPECT_NEAR(r.K, 48.711226325, 1e-9);
     EXPECT_LT(r.rows.front().T, r.T0);
     for (std::size_t i = 1; i < r.rows.size(); ++i) EXPECT_LT(r.rows[i].T, r.rows[i - 1].T);
     EXPECT_GT(r.rows.back().T, r.Te);
@@ -64,6 +66,22 @@ TEST(WaterTemperature, RowCapIsTheCommonOne)
     in.xmax = 100'001;
     EXPECT_EQ(computeTemperature(in).refusal.message, kTooManyRows);
     EXPECT_EQ(computeTemperature(in).refusal.focusKey, "xc");
+}
+
+TEST(WaterTemperature, RefusesWhatLeavesTheFormulaUndefined)
+{
+    testing::expectRefusals<TemperatureInput>({
+        {[](TemperatureInput& i) { i.Qh = 0, i.Qp = 0; }, "河水流量与废水流量之和必须大于0，请重新输入！", "Qh"},
+        {[](TemperatureInput& i) { i.Qh = 1, i.Qp = -1; }, "河水流量与废水流量之和必须大于0，请重新输入！", "Qh"},
+        {[](TemperatureInput& i) { i.u = 0; }, "河水流速u必须大于0，请重新输入！", "u"},
+        {[](TemperatureInput& i) { i.H = 0; }, "河流平均水深H必须大于0，请重新输入！", "H"},
+        {[](TemperatureInput& i) { i.xc = 0; }, "距离间隔xc必须大于0，请重新输入！", "xc"},
+    }, &computeTemperature);
+    // No river at all, only the wastewater: fully mixed at its own temperature, 100 °C.
+    TemperatureInput only;
+    only.Qh = 0;
+    ASSERT_FALSE(computeTemperature(only).refusal.refused());
+    EXPECT_DOUBLE_EQ(computeTemperature(only).T0, 100);
 }
 
 }  // namespace
