@@ -51,8 +51,10 @@ public:
     }
 
 private:
-    float& h(int i, int j) { return h_[static_cast<std::size_t>(i) * (g_.nx - 1) + j]; }
-    float& v(int i, int j) { return v_[static_cast<std::size_t>(i) * g_.nx + j]; }
+    // Checked: a step outside the crossing tables is a fault of the tracer, never a write
+    // into memory it does not own.
+    float& h(int i, int j) { return h_.at(static_cast<std::size_t>(i) * (g_.nx - 1) + j); }
+    float& v(int i, int j) { return v_.at(static_cast<std::size_t>(i) * g_.nx + j); }
     float& cell(const Edge& e) { return e.horizontal ? h(e.row, e.col) : v(e.row, e.col); }
     static bool usable(float f) { return f != kNoCrossing && f >= 0.0f && f <= 1.0f; }
 

@@ -148,5 +148,20 @@ TEST(ContourTracer, EveryLineOfAWavyFieldIsWholeAndClosedLinesClose)
         }
 }
 
+// Both side edges of a cell crossed "at 0": the level lies a smallest denormal above the
+// lower left corner and below the lower right one, the upper corners ±3e38, so each side's
+// crossing 2^-149 / 3e38 rounds to 0 in float. Entering through the bottom edge (crossed at
+// (2^-149 − 0)/(2^-148 − 0) = 0.5 exactly), equal side crossings are a saddle, decided by the
+// entry's place on its edge (0.5, not above it): the line turns to the left side, to (0, 0),
+// and does not run straight on to the top edge's crossing at (0.5, 1).
+TEST(ContourTracer, EqualSideCrossingsOfZeroAreASaddle)
+{
+    const float tiny = std::ldexp(1.0f, -149), twice = std::ldexp(1.0f, -148);
+    ASSERT_GT(tiny, 0.0f);  // denormals are kept, not flushed
+    const auto lines = traceOne(grid({{0, twice}, {3e38f, -3e38f}}), tiny);
+    ASSERT_FALSE(lines.empty());
+    expectLine(lines[0], {{0.5f, 0}, {0, 0}});
+}
+
 }  // namespace
 }  // namespace qelvo::contour
