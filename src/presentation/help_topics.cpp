@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "common/shipped_files.h"
 #include "presentation/help_window.h"
 
 namespace qelvo::ui {
@@ -13,8 +14,8 @@ QString helpDirectory()
     const QString exeDir = QCoreApplication::applicationDirPath();
     QStringList candidates;
     if (const QString env = qEnvironmentVariable("QELVO_HELP_DIR"); !env.isEmpty()) candidates << env;
-    candidates << QDir(exeDir).filePath(QStringLiteral("help"))
-               << QDir(exeDir).filePath(QStringLiteral("../share/qelvo/help"));
+    // Beside the program, else where an installation puts it.
+    candidates << QString::fromStdString((shippedFolder(exeDir.toStdString(), "help") / "help").string());
 #ifdef QELVO_SOURCE_HELP_DIR
     candidates << QStringLiteral(QELVO_SOURCE_HELP_DIR);
 #endif
