@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "presentation/plain_text.h"
 #include "air/pages/drop_downs.h"
 #include "air/pages/page_fields.h"
 #include "presentation/help_topics.h"
@@ -52,7 +53,7 @@ LiquidEvaporationPage::LiquidEvaporationPage(QWidget* parent)
       text_(addResultText())
 {
     onComputed = [this](const Report& report) {
-        text_->setPlainText(QString::fromStdString(report.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        text_->setPlainText(plainText(report.text));
     };
 }
 

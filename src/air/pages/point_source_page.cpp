@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "presentation/plain_text.h"
 #include "air/pages/drop_downs.h"
 #include "air/pages/page_fields.h"
 #include "contour/grid_file.h"
@@ -154,7 +155,7 @@ bool PointSourcePage::compute()
     result_ = std::move(r);
     lastQh_ = result_.Qh;
     showTable(table);
-    text_->setPlainText(QString::fromStdString(air::pointSourceText(result_)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    text_->setPlainText(plainText(air::pointSourceText(result_)));
     return true;
 }
 

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "presentation/plain_text.h"
 #include "presentation/tab_sheet.h"
 #include "common/number_parse.h"
 #include "noise/industrial_noise.h"
@@ -212,7 +213,7 @@ Highway2009Page::Highway2009Page(const PageSlot& slot, QWidget* parent)
     tabs_->addForm(scrollable(form_), QString::fromStdString(slot.tabs[0].title));
     tabs_->addForm(text_, QString::fromStdString(slot.tabs[1].title));
     form_->onComputed = [this](const Report& report) {
-        text_->setPlainText(QString::fromStdString(report.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        text_->setPlainText(plainText(report.text));
     };
     // Every switch of tabs computes.
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { form_->computeAll(); });

@@ -9,6 +9,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "presentation/plain_text.h"
 #include "presentation/tab_sheet.h"
 #include "noise/pages/attenuation_rules.h"
 #include "noise/pages/path_difference_window.h"
@@ -118,7 +119,7 @@ IndustrialNoisePage::IndustrialNoisePage(const PageSlot& slot, QWidget* parent)
     tabs_->addForm(scrollable(input_), QString::fromStdString(slot.tabs[0].title));
     tabs_->addForm(results, QString::fromStdString(slot.tabs[1].title));
     input_->onComputed = [this](const Report& report) {
-        text_->setPlainText(QString::fromStdString(report.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        text_->setPlainText(plainText(report.text));
         showReportTable(table_, report.tables.at(0));
     };
     // Choosing the result tab computes, and only that.

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "presentation/plain_text.h"
 #include "common/number_format.h"
 #include "presentation/messages.h"
 #include "presentation/page_style.h"
@@ -101,9 +102,7 @@ PathDifferenceWindow::PathDifferenceWindow(float r, int mode, QWidget* parent)
     text_ = page_->addResultText();
     text_->setMinimumHeight(110);
     page_->onComputed = [this](const Report& report) {
-        QString text = QString::fromStdString(report.text);
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        text_->setPlainText(text);
+        text_->setPlainText(plainText(report.text));
     };
 
     // The caller's distance and mode; only that mode's radio button is shown.

@@ -30,11 +30,6 @@ const QString kNoData = QStringLiteral("没有数据,请先计算!");
 
 }  // namespace
 
-QString plainText(const std::string& text)
-{
-    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
 ConsequenceResults::ConsequenceResults(FormPage* page, const QString& openingText, const Table& empty,
                                        std::vector<risk::Threshold> thresholds, std::string levelUnit)
     : page_(page), tabs_(new QTabWidget(page)), text_(new QPlainTextEdit(tabs_)),

@@ -1,5 +1,4 @@
-// Pieces the risk pages share: a result text as the pages show it, and the result part of
-// the fire and explosion pages (text box, damage-distance table, curve window, note).
+// Pieces the risk pages share: the result part of the fire and explosion pages (text box, damage-distance table, curve window, note).
 #pragma once
 
 #include <QString>
@@ -7,6 +6,7 @@
 #include <vector>
 
 #include "common/calculator.h"
+#include "presentation/plain_text.h"
 #include "risk/distance_solver.h"
 
 class QPlainTextEdit;
@@ -18,8 +18,6 @@ namespace qelvo::ui {
 class FormPage;
 class ResultTable;
 
-// A model's text ("\r\n" line breaks) as a text box shows it.
-QString plainText(const std::string& text);
 
 // Below the buttons of a fire or explosion page, in two tabs: the read-only result box (with
 // the page's opening text) and the damage-distance table; the buttons "曲线图" (the curve
