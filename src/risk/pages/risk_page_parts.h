@@ -1,4 +1,5 @@
-// Pieces the risk pages share: the result part of the fire and explosion pages (text box, damage-distance table, curve window, note).
+// Pieces the risk pages share: the result part of the fire and explosion pages (text box,
+// damage-distance table, curve window, note).
 #pragma once
 
 #include <QString>
