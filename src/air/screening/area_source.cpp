@@ -132,7 +132,9 @@ double AreaModel::concentration(double x, int k, double u10, double theta) const
     // left out.
     const float xr = static_cast<float>(x) / kMetresPerKm;
     std::array<Point, 4> p;
-    for (std::size_t j = 0; j < p.size(); ++j) p[j] = {xr - corners[j][0] / kMetresPerKm, -(corners[j][1] / kMetresPerKm)};
+    std::transform(std::begin(corners), std::end(corners), p.begin(), [&](const float(&c)[2]) {
+        return Point{xr - c[0] / kMetresPerKm, -(c[1] / kMetresPerKm)};
+    });
 
     // Clip at 1.01 m upwind.
     std::vector<Point> poly;
